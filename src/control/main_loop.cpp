@@ -1,0 +1,73 @@
+#include "control/main_loop.h"
+
+#include "control/console_output.h"
+#include "control/messages.h"
+#include "control/startup.h"
+#include "net/receive_sockets.h"
+#include "net/status_records.h"
+#include "platform/platform.h"
+#include "players/player_table.h"
+#include "players/window_layout.h"
+
+std::atomic<int> quitRequested{0};
+
+namespace {
+
+constexpr int kLineFeed = 10;
+constexpr int kCarriageReturn = 13;
+constexpr int kShutdownPauseMs = 3000;
+
+int toUpper(int keyCode) {
+    return keyCode >= 'a' && keyCode <= 'z' ? keyCode - 'a' + 'A' : keyCode;
+}
+
+}  // namespace
+
+void handleKey(int keyCode) {
+    switch (toUpper(keyCode)) {
+        case 'Y':
+            sizeDivisor ^= 3;  // 1 and 2 swap
+            arrangeWindows(sizeDivisor);
+            break;
+        case 'H':
+            hideWindows();
+            break;
+        case 'V':
+            arrangeWindows(sizeDivisor);
+            break;
+        case kCarriageReturn:
+            quitRequested = 1;
+            break;
+        case kLineFeed:
+        default:
+            break;
+    }
+}
+
+void runMainLoop() {
+    resetStatusRecords();
+    printText(messages::kKeyHints);
+
+    while (quitRequested == 0) {
+        platform::sleepMs(kCycleMs);
+        if (platform::keyWaiting()) {
+            handleKey(platform::readKey());
+        }
+        pollTextChannel();
+        pollStatusChannel();
+    }
+}
+
+void onConsoleControl(int /*eventType*/) {
+    quitRequested = 1;
+    platform::sleepMs(kControlEventWaitMs);
+}
+
+int shutdown() {
+    closeReceiveSockets();
+    endPlayers();
+    platform::releaseInstanceGuard(instanceMutex);
+    printText(messages::kExiting);
+    platform::sleepMs(kShutdownPauseMs);
+    return exit_codes::kNormal;
+}

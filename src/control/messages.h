@@ -1,0 +1,61 @@
+// Every text the viewer shows the operator, in one place, byte for byte.
+#pragma once
+
+namespace messages {
+
+constexpr const char kVersion[] = "3v20";
+constexpr const char kVersionSuffix[] = "b";
+
+constexpr const char kBannerFormat[] = "rezerivove-%s%s:  Tarnvale Multi VLC Viewer";
+constexpr const char kLineEnd[] = "\r\n";
+constexpr const char kAlreadyRunningFormat[] =
+    "******* rezerivove-%s%s is already running *******\r\n";
+constexpr const char kUsageFormat[] =
+    "Usage: rezerivove%s IPADDRESS IPPORT IPINTERFACEADDRESS "
+    "VLCLEFT VLCTOP VLCWIDTH VLCHEIGHT\r\n"
+    "INFOLEFT INFOTOP INFOWIDTH INFOHEIGHT\r\n";
+constexpr const char kHandlerFailed[] = "Console handler failed to install\r\n";
+constexpr const char kInvalidAddressFormat[] = "Invalid address: %s\r\n";
+constexpr const char kInvalidPortFormat[] = "Invalid port: %d\r\n";
+constexpr const char kCannotFindPlayer[] = "Cannot find VLC\r\n";
+
+constexpr const char kSocketInitFailedFormat[] = "Socket init failed. Error Code: %d\r\n";
+constexpr const char kCannotCreateSocketFormat[] = "Cannot create rx socket for port %d\r\n";
+constexpr const char kCannotReuseBasePort[] = "Cannot re-use rx baseport\r\n";
+constexpr const char kCannotAddMembershipFormat[] =
+    "Cannot add membership to %s for rx port %d \r\n";
+constexpr const char kCannotDropMembershipFormat[] =
+    "Cannot drop membership to %s for rx port %d \r\n";
+
+constexpr const char kProcessStartFailedFormat[] = "CreateProcess failed (%d).\n";
+
+constexpr const char kKeyHints[] =
+    "Hit ENTER or CTRL-C to quit\r\n"
+    "Hit Y to toggle half size\r\n"
+    "Hit H to hide\r\n"
+    "Hit V to display\r\n"
+    "\r\n";
+constexpr const char kExiting[] = "Exiting\r\n";
+
+// Window titles.
+constexpr const char kDivertedTitleFormat[] = "%d:  *TS diverted to another location*";
+constexpr const char kConsoleTitleFormat[] = "%s : Tarnvale Multi VLC Viewer";
+constexpr const char kPlayerGridTitleFormat[] = "%d: udp://@%s:%d  Tarnvale";
+
+}  // namespace messages
+
+// Exit codes of the viewer.
+namespace exit_codes {
+constexpr int kNormal = 0;
+constexpr int kUsage = 1;
+constexpr int kCannotCreateSocket = 1;
+constexpr int kInvalidAddress = 2;
+constexpr int kMembership = 2;
+constexpr int kInvalidPort = 3;
+constexpr int kSocketInit = 4;
+constexpr int kProcessStart = 5;
+constexpr int kHandlerFailed = 9;
+constexpr int kCannotFindPlayer = 10;
+constexpr int kAlreadyRunning = 99;
+constexpr int kCannotReuse = -1;
+}  // namespace exit_codes

@@ -1,0 +1,130 @@
+// The seam between the viewer and the operating system.
+//
+// The viewer's own logic (start-up order, argument checks, the poll cycle, the status records, the
+// players and their layout) is written once against these functions. Each desktop implements them
+// in a folder of its own (posix/ with x11/ for Linux, win32/ for Windows), chosen by the build.
+// No operating-system type crosses this header. Functions report failure by their result and
+// never end the process: the viewer decides what to print and which exit code to use.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace platform {
+
+// ---- Console ---------------------------------------------------------------------------------
+
+// Prepares the console for the viewer: standard streams that are open, keys read one at a time
+// without echo and with Enter as 13, and the console put back as it was on every way out.
+void startConsole();
+
+// Writes text to standard output as it stands, and flushes it so the operator sees it at once.
+void writeConsole(const char* text, std::size_t length);
+
+void setConsoleTitle(const char* title);
+
+// Called on a thread of the platform's own for every operator interrupt (Ctrl-C, closing the
+// console, a termination request); the next interrupt is taken after the handler returns.
+using ControlHandler = void (*)(int eventType);
+bool installControlHandler(ControlHandler handler);
+
+// True when a key code is waiting; never blocks.
+bool keyWaiting();
+// Reads one waiting key code; returns -1 when none is waiting.
+int readKey();
+
+// ---- Time ------------------------------------------------------------------------------------
+
+void sleepMs(int milliseconds);
+
+// ---- Single-instance guard -------------------------------------------------------------------
+
+// A guard named `name`, per user session, that vanishes with the process however it ends.
+// Returns 0 when it cannot be created or another process already holds it.
+using GuardHandle = std::uint64_t;
+GuardHandle createInstanceGuard(const char* name);
+// Gives up this process's handle. The guard itself lasts until the process ends.
+void releaseInstanceGuard(GuardHandle guard);
+
+// ---- Files -----------------------------------------------------------------------------------
+
+// Copies the first player executable that exists, in the platform's order of candidates, into
+// `path`. Returns false when there is none.
+bool findPlayerExecutable(char* path, std::size_t pathSize);
+
+// Last component of a program path, after the platform's directory separator.
+const char* lastPathComponent(const char* path);
+
+// ---- Processes -------------------------------------------------------------------------------
+
+// What starting a process returns; all zero for a process never started.
+struct ProcessInfo {
+    std::uint64_t processHandle;
+    std::uint64_t threadHandle;
+    std::uint32_t processId;
+    std::uint32_t threadId;
+};
+
+// Starts `program` with `commandLine`, the text that follows the program path on a command line
+// (words separated by blanks), inheriting nothing. On failure stores the platform's error code.
+bool startProcess(const char* program, const char* commandLine, ProcessInfo* process,
+                  int* errorCode);
+// True when the process has ended; stores its exit status. An ended process counts as never
+// started from then on.
+bool processHasEnded(ProcessInfo* process, int* exitStatus);
+// Ends the process without asking it to close and releases its handles. Does nothing for a
+// process never started.
+void endProcess(ProcessInfo* process);
+
+// ---- UDP sockets -----------------------------------------------------------------------------
+
+// IPv4 addresses cross the seam in network byte order, as the socket layer keeps them.
+using SocketHandle = std::intptr_t;
+constexpr SocketHandle kNoSocket = -1;
+constexpr std::uint32_t kAddressNone = 0xFFFFFFFFu;
+
+// Starts the socket layer; on failure stores its error code.
+bool startSockets(int* errorCode);
+// Converts a dotted-quad address text as inet_addr does; kAddressNone when it does not convert.
+std::uint32_t addressFromText(const char* text);
+// A close-on-exec IPv4 UDP socket, or kNoSocket.
+SocketHandle createUdpSocket();
+bool setReuseAddress(SocketHandle socket);
+// Binds to `interfaceAddress` and `port`. `group` is the multicast group the socket will join, or
+// 0; a platform that only delivers group traffic to sockets bound to the group binds to it.
+bool bindSocket(SocketHandle socket, std::uint32_t interfaceAddress, std::uint16_t port,
+                std::uint32_t group);
+bool setNonBlocking(SocketHandle socket);
+bool joinGroup(SocketHandle socket, std::uint32_t group, std::uint32_t interfaceAddress);
+bool dropGroup(SocketHandle socket, std::uint32_t group, std::uint32_t interfaceAddress);
+// Reads one waiting datagram into `buffer` without waiting. Returns its length, or -1 when none
+// is waiting, the read failed, or the datagram was longer than `capacity` (it is then lost whole).
+int receiveDatagram(SocketHandle socket, char* buffer, int capacity);
+void closeSocket(SocketHandle socket);
+
+// ---- Windows of other programs ---------------------------------------------------------------
+
+// An X window id or an HWND. 0 is no window: every operation below does nothing on it.
+using WindowHandle = std::uint64_t;
+
+constexpr std::size_t kWindowTitleSize = 256;
+
+struct WindowInfo {
+    WindowHandle handle;
+    std::uint32_t ownerProcessId;
+    char title[kWindowTitleSize];  // at most 255 characters
+};
+
+// Calls `visit` for every top-level window, in the window system's order, until it returns false.
+using WindowVisitor = bool (*)(const WindowInfo& window, void* context);
+void listTopLevelWindows(WindowVisitor visit, void* context);
+
+void minimizeWindow(WindowHandle window);
+void restoreWindow(WindowHandle window);
+// The rectangle is the outer window, frame included.
+void moveWindow(WindowHandle window, int left, int top, int width, int height);
+void setWindowTitle(WindowHandle window, const char* title);
+// A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
+void sendKey(WindowHandle window, int virtualKey);
+
+}  // namespace platform

@@ -1,0 +1,198 @@
+// The viewer's console on POSIX: a terminal (or pipes), with signals as the operator's interrupts.
+#include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+// Where keys come from: a terminal in raw mode, a pipe or file, or nowhere (end of input, or a
+// terminal the viewer does not own because it runs in the background).
+enum class KeySource { kNone, kTerminal, kStream };
+
+KeySource keySource = KeySource::kNone;
+termios savedTerminal;
+bool terminalChanged = false;
+int lookaheadKey = -1;
+
+// The operator's interrupts, taken by the control thread once it runs.
+constexpr int kControlSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+// Signals that end the process while the terminal is raw: it is put back first.
+constexpr int kFatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
+                                 SIGBUS, SIGFPE,  SIGILL, SIGABRT};
+
+platform::ControlHandler controlHandler;
+
+void restoreTerminal() {
+    if (terminalChanged) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal);
+    }
+}
+
+void restoreTerminalAndDie(int signalNumber) {
+    restoreTerminal();    // tcsetattr is async-signal-safe
+    raise(signalNumber);  // the handler was installed with SA_RESETHAND
+}
+
+// A process started with a standard stream closed would hand that number to the first socket it
+// opens; /dev/null keeps 0, 1 and 2 taken.
+void keepStandardStreamsOpen() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            open("/dev/null", O_RDWR);  // takes the lowest free number, which is fd
+        }
+    }
+}
+
+void enterRawMode() {
+    termios raw;
+    if (tcgetattr(STDIN_FILENO, &savedTerminal) != 0) {
+        return;
+    }
+    raw = savedTerminal;
+    // Keys one at a time without echo, and Enter as 13; Ctrl-C still raises SIGINT.
+    raw.c_lflag &= ~(ICANON | ECHO);
+    raw.c_iflag &= ~ICRNL;
+    raw.c_cc[VMIN] = 0;
+    raw.c_cc[VTIME] = 0;
+    if (tcsetattr(STDIN_FILENO, TCSANOW, &raw) != 0) {
+        return;
+    }
+    terminalChanged = true;
+    std::atexit(restoreTerminal);
+    for (int signalNumber : kFatalSignals) {
+        struct sigaction current;
+        // Leave alone a handler someone else installed (a sanitizer's, for one).
+        if (sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            struct sigaction action;
+            std::memset(&action, 0, sizeof action);
+            action.sa_handler = restoreTerminalAndDie;
+            action.sa_flags = SA_RESETHAND;
+            sigemptyset(&action.sa_mask);
+            sigaction(signalNumber, &action, nullptr);
+        }
+    }
+}
+
+void* controlThread(void*) {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int signalNumber : kControlSignals) {
+        sigaddset(&signals, signalNumber);
+    }
+    for (;;) {
+        int signalNumber = 0;
+        if (sigwait(&signals, &signalNumber) == 0) {
+            controlHandler(signalNumber);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+namespace platform {
+
+void startConsole() {
+    keepStandardStreamsOpen();
+    // A reader that went away must not kill the viewer; the write simply fails.
+    signal(SIGPIPE, SIG_IGN);
+
+    if (isatty(STDIN_FILENO)) {
+        // Only the foreground job may change and read the terminal; in the background the
+        // operator's keys belong to the shell.
+        if (tcgetpgrp(STDIN_FILENO) == getpgrp()) {
+            keySource = KeySource::kTerminal;
+            enterRawMode();
+        }
+    } else {
+        keySource = KeySource::kStream;
+    }
+}
+
+void writeConsole(const char* text, std::size_t length) {
+    while (length > 0) {
+        const ssize_t written = write(STDOUT_FILENO, text, length);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return;  // nobody reads the console any more
+        }
+        text += written;
+        length -= static_cast<std::size_t>(written);
+    }
+}
+
+void setConsoleTitle(const char* title) {
+    // The terminal emulator's window takes the title, so the viewer finds its console by name.
+    if (isatty(STDOUT_FILENO)) {
+        writeConsole("\033]0;", 4);
+        writeConsole(title, std::strlen(title));
+        writeConsole("\007", 1);
+    }
+}
+
+bool installControlHandler(ControlHandler handler) {
+    controlHandler = handler;
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int signalNumber : kControlSignals) {
+        sigaddset(&signals, signalNumber);
+    }
+    // Blocked in this thread and in every thread started after it, so only sigwait sees them.
+    if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) {
+        return false;
+    }
+    pthread_attr_t attributes;
+    if (pthread_attr_init(&attributes) != 0) {
+        return false;
+    }
+    pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
+    pthread_t thread;
+    const bool started = pthread_create(&thread, &attributes, controlThread, nullptr) == 0;
+    pthread_attr_destroy(&attributes);
+    return started;
+}
+
+bool keyWaiting() {
+    if (lookaheadKey >= 0) {
+        return true;
+    }
+    if (keySource == KeySource::kNone) {
+        return false;
+    }
+    pollfd input = {STDIN_FILENO, POLLIN, 0};
+    if (poll(&input, 1, 0) <= 0 || (input.revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
+        return false;
+    }
+    unsigned char key = 0;
+    const ssize_t got = read(STDIN_FILENO, &key, 1);
+    if (got == 1) {
+        lookaheadKey = key;
+        return true;
+    }
+    if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+        keySource = KeySource::kNone;  // end of input: no more keys will come
+    }
+    return false;
+}
+
+int readKey() {
+    if (!keyWaiting()) {
+        return -1;
+    }
+    const int key = lookaheadKey;
+    lookaheadKey = -1;
+    return key;
+}
+
+}  // namespace platform

@@ -1,0 +1,123 @@
+// Player processes on POSIX. A player runs in a process group of its own, so that the operator's
+// Ctrl-C reaches the viewer and not the players, with default signals and its standard streams on
+// /dev/null, so it never writes into the viewer's console.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/platform.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr std::size_t kCommandLineSize = 1024;
+constexpr std::size_t kMaxWords = 32;
+
+// Splits a command line at blanks into `words`, which point into `buffer`.
+std::size_t splitWords(char* buffer, char** words, std::size_t maxWords) {
+    std::size_t count = 0;
+    for (char* c = buffer; *c != '\0' && count < maxWords;) {
+        while (*c == ' ') {
+            *c++ = '\0';
+        }
+        if (*c == '\0') {
+            break;
+        }
+        words[count++] = c;
+        while (*c != '\0' && *c != ' ') {
+            ++c;
+        }
+    }
+    return count;
+}
+
+int exitStatusOf(int waitStatus) {
+    if (WIFEXITED(waitStatus)) {
+        return WEXITSTATUS(waitStatus);
+    }
+    return WIFSIGNALED(waitStatus) ? 128 + WTERMSIG(waitStatus) : waitStatus;
+}
+
+}  // namespace
+
+namespace platform {
+
+bool startProcess(const char* program, const char* commandLine, ProcessInfo* process,
+                  int* errorCode) {
+    char buffer[kCommandLineSize];
+    if (std::strlen(commandLine) >= sizeof buffer) {
+        *errorCode = E2BIG;
+        return false;
+    }
+    std::snprintf(buffer, sizeof buffer, "%s", commandLine);
+    char* argv[kMaxWords + 2];
+    argv[0] = const_cast<char*>(program);
+    const std::size_t words = splitWords(buffer, argv + 1, kMaxWords);
+    argv[words + 1] = nullptr;
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attributes);
+    for (int fd = 0; fd <= 2; ++fd) {
+        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
+                                         0);
+    }
+    sigset_t noSignals;
+    sigset_t allSignals;
+    sigemptyset(&noSignals);
+    sigfillset(&allSignals);
+    posix_spawnattr_setsigmask(&attributes, &noSignals);
+    posix_spawnattr_setsigdefault(&attributes, &allSignals);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    posix_spawnattr_setflags(
+        &attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
+
+    pid_t pid = 0;
+    const int result = posix_spawn(&pid, program, &actions, &attributes, argv, environ);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+    if (result != 0) {
+        *errorCode = result;
+        return false;
+    }
+    process->processHandle = static_cast<std::uint64_t>(pid);
+    process->threadHandle = 0;
+    process->processId = static_cast<std::uint32_t>(pid);
+    process->threadId = 0;
+    return true;
+}
+
+bool processHasEnded(ProcessInfo* process, int* exitStatus) {
+    if (process->processHandle == 0) {
+        return false;
+    }
+    int waitStatus = 0;
+    const pid_t pid = static_cast<pid_t>(process->processHandle);
+    if (waitpid(pid, &waitStatus, WNOHANG) != pid) {
+        return false;
+    }
+    // Reaped: its number may be reused, so it must never be signalled again.
+    process->processHandle = 0;
+    *exitStatus = exitStatusOf(waitStatus);
+    return true;
+}
+
+void endProcess(ProcessInfo* process) {
+    if (process->processHandle != 0) {
+        const pid_t pid = static_cast<pid_t>(process->processHandle);
+        kill(pid, SIGKILL);
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+    *process = ProcessInfo{};
+}
+
+}  // namespace platform

@@ -1,0 +1,68 @@
+#include "players/window_layout.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "control/messages.h"
+#include "control/startup.h"
+#include "platform/platform.h"
+#include "players/player_contract.h"
+#include "players/player_table.h"
+
+namespace {
+
+char titleText[platform::kWindowTitleSize];
+
+void cutProgramNameAtExe() {
+    char* exe = std::strstr(programName, ".exe");
+    if (exe != nullptr) {
+        *exe = '\0';
+    }
+}
+
+}  // namespace
+
+void arrangeWindows(int divisor) {
+    const ViewerSettings& s = viewerSettings;
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        platform::minimizeWindow(playerTable[player].window);
+    }
+
+    cutProgramNameAtExe();
+    // A program name too long for the title is cut with it.
+    if (std::snprintf(titleText, sizeof titleText, messages::kConsoleTitleFormat, programName) <
+        0) {
+        titleText[0] = '\0';
+    }
+    platform::setWindowTitle(consoleWindow, titleText);
+    // The console sits under the grid; only its width follows the size, never its height.
+    platform::moveWindow(consoleWindow, s.INFOLEFT + s.VLCLEFT,
+                         (2 * s.VLCHEIGHT) / divisor + s.INFOTOP + s.VLCTOP, s.INFOWIDTH / divisor,
+                         s.INFOHEIGHT);
+    platform::sleepMs(kLayoutSettleMs);
+
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        platform::restoreWindow(playerTable[player].window);
+    }
+    const int width = s.VLCWIDTH / divisor;
+    const int height = s.VLCHEIGHT / divisor;
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        const int column = (player - 1) % 2;
+        const int row = (player - 1) / 2;
+        platform::moveWindow(playerTable[player].window, s.VLCLEFT + column * width,
+                             s.VLCTOP + row * height, width, height);
+    }
+
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        std::snprintf(titleText, sizeof titleText, messages::kPlayerGridTitleFormat, player,
+                      s.IPADDRESS, s.IPPORT + kStreamPortOffset + player);
+        platform::setWindowTitle(playerTable[player].window, titleText);
+    }
+}
+
+void hideWindows() {
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        platform::minimizeWindow(playerTable[player].window);
+    }
+    platform::minimizeWindow(consoleWindow);
+}
