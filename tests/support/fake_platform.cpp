@@ -1,0 +1,271 @@
+#include "support/fake_platform.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "control/main_loop.h"
+#include "control/startup.h"
+#include "net/receive_sockets.h"
+#include "net/status_records.h"
+#include "players/player_table.h"
+
+namespace fake {
+
+State state;
+
+void reset() {
+    state = State{};
+    viewerSettings = ViewerSettings{};
+    std::memset(programName, 0, sizeof programName);
+    std::memset(playerPath, 0, sizeof playerPath);
+    sizeDivisor = 1;
+    instanceMutex = 0;
+    quitRequested = 0;
+    statusSocket = platform::kNoSocket;
+    textSocket = platform::kNoSocket;
+    std::memset(playerTable, 0, sizeof playerTable);
+    consoleWindow = 0;
+    resetStatusRecords();
+}
+
+std::vector<std::string> callsStartingWith(const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& call : state.calls) {
+        if (call.compare(0, prefix.size(), prefix) == 0) {
+            found.push_back(call);
+        }
+    }
+    return found;
+}
+
+platform::WindowInfo window(platform::WindowHandle handle, std::uint32_t pid, const char* title) {
+    platform::WindowInfo info{};
+    info.handle = handle;
+    info.ownerProcessId = pid;
+    std::snprintf(info.title, sizeof info.title, "%s", title);
+    return info;
+}
+
+namespace {
+
+void record(const std::string& call) {
+    state.calls.push_back(call);
+    if (state.echoOutputToStderr) {
+        std::fprintf(stderr, "\n#call %s\n", call.c_str());
+    }
+}
+
+std::string number(std::uint64_t value) {
+    return std::to_string(value);
+}
+
+}  // namespace
+
+}  // namespace fake
+
+using fake::number;
+using fake::record;
+using fake::state;
+
+namespace platform {
+
+void startConsole() {
+    record("startConsole");
+}
+
+void writeConsole(const char* text, std::size_t length) {
+    state.output.append(text, length);
+    state.calls.push_back("write " + std::string(text, length));
+    if (state.echoOutputToStderr) {
+        std::fwrite(text, 1, length, stderr);
+    }
+}
+
+void setConsoleTitle(const char* title) {
+    record(std::string("consoleTitle ") + title);
+}
+
+bool installControlHandler(ControlHandler handler) {
+    record("installControlHandler");
+    if (state.handlerRefused) {
+        return false;
+    }
+    state.controlHandler = handler;
+    return true;
+}
+
+bool keyWaiting() {
+    return !state.keys.empty();
+}
+
+int readKey() {
+    if (state.keys.empty()) {
+        return -1;
+    }
+    const int key = state.keys.front();
+    state.keys.pop_front();
+    return key;
+}
+
+void sleepMs(int milliseconds) {
+    record("sleep " + number(milliseconds));
+}
+
+GuardHandle createInstanceGuard(const char* name) {
+    record(std::string("createInstanceGuard ") + name);
+    return state.guardTaken ? 0 : 7;
+}
+
+void releaseInstanceGuard(GuardHandle guard) {
+    record("releaseInstanceGuard " + number(guard));
+}
+
+bool findPlayerExecutable(char* path, std::size_t pathSize) {
+    record("findPlayerExecutable");
+    if (state.playerMissing) {
+        return false;
+    }
+    std::snprintf(path, pathSize, "%s", "/opt/player/vlc");
+    return true;
+}
+
+const char* lastPathComponent(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    return slash == nullptr ? path : slash + 1;
+}
+
+bool startProcess(const char* program, const char* commandLine, ProcessInfo* process,
+                  int* errorCode) {
+    record(std::string("startProcess ") + program + commandLine);
+    *errorCode = 0;
+    *process = ProcessInfo{};
+    return true;
+}
+
+bool processHasEnded(ProcessInfo*, int*) {
+    return false;
+}
+
+void endProcess(ProcessInfo* process) {
+    record("endProcess " + number(process->processId));
+    *process = ProcessInfo{};
+}
+
+bool startSockets(int* errorCode) {
+    record("startSockets");
+    *errorCode = state.socketStartError;
+    return !state.socketsRefuseToStart;
+}
+
+std::uint32_t addressFromText(const char* text) {
+    // The real conversion is the socket layer's; the fake knows dotted quads only.
+    unsigned a, b, c, d;
+    char tail;
+    if (std::sscanf(text, "%u.%u.%u.%u%c", &a, &b, &c, &d, &tail) != 4 || a > 255 || b > 255 ||
+        c > 255 || d > 255) {
+        return kAddressNone;
+    }
+    // Network byte order on a little-endian machine.
+    return a | (b << 8) | (c << 16) | (d << 24);
+}
+
+SocketHandle createUdpSocket() {
+    ++state.socketsCreated;
+    if (state.socketsCreated == state.refuseSocketNumber) {
+        record("createUdpSocket failed");
+        return kNoSocket;
+    }
+    const SocketHandle socket = 100 + state.socketsCreated;
+    record("createUdpSocket " + number(socket));
+    return socket;
+}
+
+bool setReuseAddress(SocketHandle socket) {
+    record("setReuseAddress " + number(socket));
+    return ++state.reuseRequests != state.refuseReuseNumber;
+}
+
+bool bindSocket(SocketHandle socket, std::uint32_t interfaceAddress, std::uint16_t port,
+                std::uint32_t group) {
+    record("bind " + number(socket) + " " + number(interfaceAddress) + " " + number(port) + " " +
+           number(group));
+    return true;
+}
+
+bool setNonBlocking(SocketHandle socket) {
+    record("setNonBlocking " + number(socket));
+    return true;
+}
+
+bool joinGroup(SocketHandle socket, std::uint32_t group, std::uint32_t interfaceAddress) {
+    ++state.joins;
+    record("join " + number(socket) + " " + number(group) + " " + number(interfaceAddress));
+    return state.joins != state.refuseJoinNumber;
+}
+
+bool dropGroup(SocketHandle socket, std::uint32_t group, std::uint32_t interfaceAddress) {
+    record("drop " + number(socket) + " " + number(group) + " " + number(interfaceAddress));
+    return !state.dropRefused;
+}
+
+int receiveDatagram(SocketHandle socket, char* buffer, int capacity) {
+    for (auto it = state.datagrams.begin(); it != state.datagrams.end(); ++it) {
+        if (it->socket == socket) {
+            const std::string bytes = it->bytes;
+            state.datagrams.erase(it);
+            if (static_cast<int>(bytes.size()) > capacity) {
+                return -1;
+            }
+            std::memcpy(buffer, bytes.data(), bytes.size());
+            return static_cast<int>(bytes.size());
+        }
+    }
+    return -1;
+}
+
+void closeSocket(SocketHandle socket) {
+    record("closeSocket " + number(socket));
+}
+
+void listTopLevelWindows(WindowVisitor visit, void* context) {
+    record("listTopLevelWindows");
+    for (const WindowInfo& window : state.windows) {
+        if (!visit(window, context)) {
+            return;
+        }
+    }
+}
+
+void minimizeWindow(WindowHandle window) {
+    if (window != 0) {
+        record("minimize " + number(window));
+    }
+}
+
+void restoreWindow(WindowHandle window) {
+    if (window != 0) {
+        record("restore " + number(window));
+    }
+}
+
+void moveWindow(WindowHandle window, int left, int top, int width, int height) {
+    if (window != 0) {
+        record("move " + number(window) + " " + std::to_string(left) + " " + std::to_string(top) +
+               " " + std::to_string(width) + " " + std::to_string(height));
+    }
+}
+
+void setWindowTitle(WindowHandle window, const char* title) {
+    if (window != 0) {
+        record("title " + number(window) + " " + title);
+    }
+}
+
+void sendKey(WindowHandle window, int virtualKey) {
+    if (window != 0) {
+        record("key " + number(window) + " " + std::to_string(virtualKey));
+    }
+}
+
+}  // namespace platform

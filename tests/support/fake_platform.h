@@ -1,0 +1,56 @@
+// A platform for unit tests: it records every call the viewer makes, holds scripted keys,
+// datagrams and windows, and fails the operations a test asks it to fail.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace fake {
+
+struct Datagram {
+    platform::SocketHandle socket;
+    std::string bytes;
+};
+
+struct State {
+    // What the viewer did, one line per call, e.g. "move 11 0 0 480 270" or "sleep 100".
+    std::vector<std::string> calls;
+    std::string output;
+    // Console output and calls also go to stderr, where death tests read them; each call as a
+    // line "#call ..." of its own.
+    bool echoOutputToStderr = false;
+
+    std::deque<int> keys;
+    std::deque<Datagram> datagrams;
+    std::vector<platform::WindowInfo> windows;
+
+    bool guardTaken = false;
+    bool handlerRefused = false;
+    bool playerMissing = false;
+    bool socketsRefuseToStart = false;
+    int socketStartError = 0;
+    int refuseSocketNumber = 0;  // the n-th socket created fails, 0 for none
+    int refuseReuseNumber = 0;   // the n-th reuse request is refused, 0 for none
+    int refuseJoinNumber = 0;    // the n-th join fails, 0 for none
+    bool dropRefused = false;
+
+    int socketsCreated = 0;
+    int joins = 0;
+    int reuseRequests = 0;
+    platform::ControlHandler controlHandler = nullptr;
+};
+
+extern State state;
+
+// Starts a test from scratch: a new fake and the viewer's own state zeroed.
+void reset();
+
+// Calls whose text starts with `prefix`, in order.
+std::vector<std::string> callsStartingWith(const std::string& prefix);
+
+platform::WindowInfo window(platform::WindowHandle handle, std::uint32_t pid, const char* title);
+
+}  // namespace fake

@@ -1,0 +1,103 @@
+// Where the player windows and the console window go, and in which order.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "control/startup.h"
+#include "players/player_table.h"
+#include "players/window_layout.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class WindowLayout : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::reset();
+        std::strcpy(viewerSettings.IPADDRESS, "239.1.2.3");
+        viewerSettings.IPPORT = 5000;
+        viewerSettings.VLCLEFT = 0;
+        viewerSettings.VLCTOP = 0;
+        viewerSettings.VLCWIDTH = 480;
+        viewerSettings.VLCHEIGHT = 270;
+        viewerSettings.INFOLEFT = 0;
+        viewerSettings.INFOTOP = 30;
+        viewerSettings.INFOWIDTH = 960;
+        viewerSettings.INFOHEIGHT = 200;
+        std::strcpy(programName, "rezerivove.exe");
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            playerTable[player].window = 10 + player;
+        }
+        consoleWindow = 50;
+    }
+};
+
+TEST_F(WindowLayout, FullSizeInItsOrder) {
+    arrangeWindows(1);
+    EXPECT_EQ(fake::state.calls,
+              (Calls{"minimize 11", "minimize 12", "minimize 13", "minimize 14",
+                     "title 50 rezerivove : Tarnvale Multi VLC Viewer", "move 50 0 570 960 200",
+                     "sleep 100", "restore 11", "restore 12", "restore 13", "restore 14",
+                     "move 11 0 0 480 270", "move 12 480 0 480 270", "move 13 0 270 480 270",
+                     "move 14 480 270 480 270", "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
+                     "title 12 2: udp://@239.1.2.3:5042  Tarnvale",
+                     "title 13 3: udp://@239.1.2.3:5043  Tarnvale",
+                     "title 14 4: udp://@239.1.2.3:5044  Tarnvale"}));
+}
+
+TEST_F(WindowLayout, HalfSize) {
+    arrangeWindows(2);
+    EXPECT_EQ(fake::callsStartingWith("move"),
+              (Calls{"move 50 0 300 480 200", "move 11 0 0 240 135", "move 12 240 0 240 135",
+                     "move 13 0 135 240 135", "move 14 240 135 240 135"}));
+}
+
+TEST_F(WindowLayout, OddHeightAtHalfSizeDropsTheFraction) {
+    viewerSettings.VLCLEFT = 100;
+    viewerSettings.VLCTOP = 50;
+    viewerSettings.VLCWIDTH = 641;
+    viewerSettings.VLCHEIGHT = 361;
+    viewerSettings.INFOLEFT = 7;
+    arrangeWindows(2);
+    // Cells are 180 high, the grid ends at 50 + 360, the console starts at 361 + 30 + 50.
+    EXPECT_EQ(fake::callsStartingWith("move"),
+              (Calls{"move 50 107 441 480 200", "move 11 100 50 320 180", "move 12 420 50 320 180",
+                     "move 13 100 230 320 180", "move 14 420 230 320 180"}));
+}
+
+TEST_F(WindowLayout, ProgramNameIsCutAtExeOnceAndForAll) {
+    arrangeWindows(1);
+    EXPECT_STREQ(programName, "rezerivove");
+    std::strcpy(programName, "REZERIVOVE.EXE");
+    fake::state.calls.clear();
+    arrangeWindows(1);
+    EXPECT_EQ(fake::callsStartingWith("title 50"),
+              (Calls{"title 50 REZERIVOVE.EXE : Tarnvale Multi VLC Viewer"}));
+}
+
+TEST_F(WindowLayout, StreamPortsAboveTheTopOfTheRangeAreNotWrapped) {
+    viewerSettings.IPPORT = 65535;
+    std::strcpy(viewerSettings.IPADDRESS, "");
+    arrangeWindows(1);
+    EXPECT_EQ(fake::callsStartingWith("title 14"), (Calls{"title 14 4: udp://@:65579  Tarnvale"}));
+}
+
+TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
+    consoleWindow = 0;
+    arrangeWindows(1);
+    EXPECT_TRUE(fake::callsStartingWith("title 50").empty());
+    EXPECT_TRUE(fake::callsStartingWith("move 50").empty());
+    EXPECT_EQ(fake::callsStartingWith("move 1").size(), 4u);
+}
+
+TEST_F(WindowLayout, HideMinimizesPlayersThenConsole) {
+    hideWindows();
+    EXPECT_EQ(fake::state.calls,
+              (Calls{"minimize 11", "minimize 12", "minimize 13", "minimize 14", "minimize 50"}));
+}
+
+}  // namespace
