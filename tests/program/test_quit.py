@@ -1,0 +1,142 @@
+"""Ways the operator ends the viewer, from a pipe and from a real terminal."""
+import os
+import pty
+import select
+import signal
+import termios
+import time
+
+import pytest
+
+from viewer import BANNER, BINARY, ERROR_PAUSE, EXITING, KEY_HINTS, USAGE, Viewer, arguments
+
+
+@pytest.mark.parametrize("how", ["enter", "SIGINT", "SIGTERM", "SIGHUP", "SIGQUIT"])
+def test_quit_says_exiting_and_ends_with_0_after_the_pause(how):
+    with Viewer(arguments()) as viewer:
+        assert viewer.wait_for(KEY_HINTS)
+        asked = time.monotonic()
+        if how == "enter":
+            viewer.press(b"\r")
+        else:
+            viewer.signal(getattr(signal, how))
+        assert viewer.wait_for(EXITING)
+        code, output, _ = viewer.finish()
+        ended = time.monotonic()
+    assert output == BANNER + KEY_HINTS + EXITING
+    assert code == 0
+    assert ended - viewer.arrival(EXITING) >= ERROR_PAUSE - 0.1
+    assert viewer.arrival(EXITING) - asked < 2.5
+
+
+def test_line_feed_and_other_keys_do_not_quit():
+    with Viewer(arguments()) as viewer:
+        assert viewer.wait_for(KEY_HINTS)
+        viewer.press(b"\nqx\x1b[A")
+        time.sleep(1.0)
+        assert viewer.process.poll() is None
+        viewer.press(b"\r")
+        assert viewer.finish()[0] == 0
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def test_end_of_input_brings_no_keys_and_no_busy_loop():
+    with Viewer(arguments()) as viewer:
+        assert viewer.wait_for(KEY_HINTS)
+        viewer.process.stdin.close()
+        before = cpu_seconds(viewer.process.pid)
+        time.sleep(2.0)
+        assert viewer.process.poll() is None
+        assert cpu_seconds(viewer.process.pid) - before < 0.3
+        viewer.signal(signal.SIGINT)
+        code, output, _ = viewer.finish()
+    assert (code, output) == (0, BANNER + KEY_HINTS + EXITING)
+
+
+class Terminal:
+    """The viewer on a pseudo-terminal of its own, as the operator runs it."""
+
+    def __init__(self, args, runtime_dir):
+        self.pid, self.master = pty.fork()
+        if self.pid == 0:
+            os.environ["XDG_RUNTIME_DIR"] = runtime_dir
+            os.environ["PATH"] = os.path.join(runtime_dir, "bin") + ":" + os.environ["PATH"]
+            os.execv(BINARY, [BINARY] + args)
+        self.output = b""
+
+    def read_until(self, marker, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while marker not in self.output and time.monotonic() < deadline:
+            ready, _, _ = select.select([self.master], [], [], 0.05)
+            if ready:
+                try:
+                    self.output += os.read(self.master, 65536)
+                except OSError:
+                    break
+        return marker in self.output
+
+    def local_modes(self):
+        return termios.tcgetattr(self.master)[3]
+
+    def finish(self, timeout=15.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            pid, status = os.waitpid(self.pid, os.WNOHANG)
+            if pid == self.pid:
+                self.read_until(b"\0", 0.2)
+                return os.waitstatus_to_exitcode(status)
+            self.read_until(b"\0", 0.05)
+        os.kill(self.pid, signal.SIGKILL)
+        os.waitpid(self.pid, 0)
+        raise AssertionError("viewer did not end")
+
+    def close(self):
+        os.close(self.master)
+
+
+TITLE = b"\x1b]0;rezerivove\x07"
+
+
+def on_terminal(text):
+    """What the terminal shows for the viewer's output: it turns each line feed into CR LF."""
+    return text.replace(b"\n", b"\r\n")
+
+
+@pytest.fixture
+def terminal_dir(tmp_path):
+    from viewer import make_fake_player
+    (tmp_path / "bin").mkdir()
+    make_fake_player(str(tmp_path / "bin"))
+    return str(tmp_path)
+
+
+@pytest.mark.parametrize("key", [b"\r", b"\x03"], ids=["enter", "ctrl-c"])
+def test_terminal_keys_work_raw_and_the_terminal_is_restored(terminal_dir, key):
+    term = Terminal(arguments(), terminal_dir)
+    try:
+        assert term.read_until(on_terminal(KEY_HINTS))
+        modes = term.local_modes()
+        assert not modes & termios.ICANON and not modes & termios.ECHO
+        assert modes & termios.ISIG
+        os.write(term.master, key)
+        assert term.finish() == 0
+        assert term.local_modes() & termios.ICANON and term.local_modes() & termios.ECHO
+    finally:
+        term.close()
+    # The console takes its title right after the banner.
+    assert term.output == on_terminal(BANNER) + TITLE + on_terminal(KEY_HINTS + EXITING)
+
+
+def test_terminal_is_restored_after_an_error_exit(terminal_dir):
+    term = Terminal([], terminal_dir)
+    try:
+        assert term.finish() == 1
+        assert term.local_modes() & termios.ICANON and term.local_modes() & termios.ECHO
+    finally:
+        term.close()
+    assert term.output == on_terminal(BANNER) + TITLE + on_terminal(USAGE)

@@ -1,0 +1,126 @@
+"""Start-up paths of the real viewer: exact output, exit code and the pause before the end."""
+import os
+import subprocess
+import tempfile
+
+import pytest
+
+from viewer import (ALREADY_RUNNING, BANNER, ERROR_PAUSE, EXITING, KEY_HINTS, USAGE, Viewer,
+                    arguments, free_base_port, is_root)
+
+# name, arguments, exit code, what follows the banner
+FAILURES = [
+    ("no arguments", [], 1, USAGE),
+    ("ten arguments", arguments()[:10], 1, USAGE),
+    ("twelve arguments", arguments() + ["extra"], 1, USAGE),
+    ("invalid address", arguments(address="1.2.3.x"), 2, b"Invalid address: 1.2.3.x\r\n"),
+    ("broadcast address converts to the error value", arguments(address="255.255.255.255"), 2,
+     b"Invalid address: 255.255.255.255\r\n"),
+    ("address longer than 15 characters", arguments(address="127.000.000.0001"), 2,
+     b"Invalid address: 127.000.000.0001\r\n"),
+    ("empty address", arguments(address=""), 2, b"Invalid address: \r\n"),
+    ("invalid interface", arguments(interface="300.1.1.1"), 2,
+     b"Invalid address: 300.1.1.1\r\n"),
+    ("port 1023", arguments(port=1023), 3, b"Invalid port: 1023\r\n"),
+    ("port 65536 shows its low 16 bits", arguments(port=65536), 3, b"Invalid port: 0\r\n"),
+    ("port 70000 shows its low 16 bits", arguments(port=70000), 3, b"Invalid port: 4464\r\n"),
+    ("port -1", arguments(port=-1), 3, b"Invalid port: 65535\r\n"),
+    ("port without digits", arguments(port="http"), 3, b"Invalid port: 0\r\n"),
+    ("address and port both invalid: the address is reported",
+     arguments(address="no.where", port=80), 2, b"Invalid address: no.where\r\n"),
+    ("port and interface both invalid: the port is reported",
+     arguments(port=80, interface="x"), 3, b"Invalid port: 80\r\n"),
+    ("percent signs in an address are printed literally",
+     arguments(address="%s%n%d"), 2, b"Invalid address: %s%n%d\r\n"),
+]
+
+
+@pytest.fixture(scope="module")
+def failure_runs():
+    """Every failing start at once: each waits out its three-second pause in parallel."""
+    viewers = {name: Viewer(args, stdin=subprocess.DEVNULL) for name, args, _, _ in FAILURES}
+    results = {}
+    try:
+        for name, viewer in viewers.items():
+            results[name] = viewer.finish()
+    finally:
+        for viewer in viewers.values():
+            viewer.close()
+    return results
+
+
+@pytest.mark.parametrize("name,args,code,message", FAILURES, ids=[f[0] for f in FAILURES])
+def test_failing_start(failure_runs, name, args, code, message):
+    exit_code, output, seconds = failure_runs[name]
+    assert output == BANNER + message
+    assert exit_code == code
+    assert ERROR_PAUSE - 0.1 <= seconds < ERROR_PAUSE + 3
+
+
+@pytest.mark.parametrize("port", [1024, 65535])
+def test_ports_at_both_ends_of_the_range_are_accepted(port):
+    with Viewer(arguments(port=port)) as viewer:
+        assert viewer.wait_for(KEY_HINTS)
+        viewer.press(b"\r")
+        code, output, _ = viewer.finish()
+    assert output == BANNER + KEY_HINTS + EXITING
+    assert code == 0
+
+
+def test_second_copy_is_refused_whatever_its_arguments():
+    with Viewer(arguments()) as first:
+        assert first.wait_for(KEY_HINTS)
+        for args in ([], arguments(address="bad")):
+            with Viewer(args, runtime_dir=first.runtime_dir,
+                        stdin=subprocess.DEVNULL) as second:
+                code, output, seconds = second.finish()
+            assert output == BANNER + ALREADY_RUNNING
+            assert code == 99
+            assert seconds >= ERROR_PAUSE - 0.1
+        first.press(b"\r")
+        assert first.finish()[0] == 0
+
+
+def test_guard_lasts_through_the_final_pause_and_ends_with_the_process():
+    with Viewer(arguments()) as first:
+        assert first.wait_for(KEY_HINTS)
+        first.press(b"\r")
+        assert first.wait_for(EXITING)
+        with Viewer([], runtime_dir=first.runtime_dir, stdin=subprocess.DEVNULL) as second:
+            assert second.finish()[:2] == (99, BANNER + ALREADY_RUNNING)
+        assert first.finish()[0] == 0
+    # Killed without any chance to clean up, the viewer still leaves no guard behind.
+    with tempfile.TemporaryDirectory() as runtime_dir:
+        with Viewer(arguments(), runtime_dir=runtime_dir) as killed:
+            assert killed.wait_for(KEY_HINTS)
+            killed.process.kill()
+            killed.process.wait(5)
+        with Viewer([], runtime_dir=runtime_dir, stdin=subprocess.DEVNULL) as after:
+            assert after.finish()[:2] == (1, BANNER + USAGE)
+
+
+def hidden_players_prefix():
+    """Runs the viewer in a private mount namespace with the usual player directories empty."""
+    # /usr/bin goes last: it holds mount itself.
+    mounts = " && ".join(f"/usr/bin/mount -t tmpfs none {d}" for d in
+                         ("/usr/local/bin", "/snap/bin", "/usr/bin") if os.path.isdir(d))
+    return ["/usr/bin/unshare", "-m", "/bin/sh", "-c", mounts + ' && exec "$0" "$@"']
+
+
+@pytest.mark.skipif(not is_root(), reason="hiding the installed player needs a mount namespace")
+def test_no_player_found():
+    with tempfile.TemporaryDirectory() as empty:
+        with Viewer(arguments(), prefix=hidden_players_prefix(), stdin=subprocess.DEVNULL,
+                    env={"PATH": empty}) as viewer:
+            code, output, seconds = viewer.finish()
+    assert output == BANNER + b"Cannot find VLC\r\n"
+    assert code == 10
+    assert seconds >= ERROR_PAUSE - 0.1
+
+
+@pytest.mark.skipif(not is_root(), reason="hiding the installed player needs a mount namespace")
+def test_player_found_in_path_when_none_is_installed():
+    with Viewer(arguments(port=free_base_port()), prefix=hidden_players_prefix()) as viewer:
+        assert viewer.wait_for(KEY_HINTS), viewer.output
+        viewer.press(b"\r")
+        assert viewer.finish()[0] == 0

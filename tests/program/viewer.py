@@ -1,0 +1,150 @@
+"""Runs the real viewer for the program tests: exact stdout bytes, exit codes, timings."""
+import os
+import random
+import signal
+import socket
+import stat
+import subprocess
+import tempfile
+import threading
+import time
+
+BINARY = os.environ.get("REZERIVOVE_BINARY", "build/linux/rezerivove")
+
+BANNER = b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n"
+USAGE = (b"Usage: rezerivove3v20 IPADDRESS IPPORT IPINTERFACEADDRESS "
+         b"VLCLEFT VLCTOP VLCWIDTH VLCHEIGHT\r\nINFOLEFT INFOTOP INFOWIDTH INFOHEIGHT\r\n")
+ALREADY_RUNNING = b"******* rezerivove-3v20b is already running *******\r\n\r\n"
+KEY_HINTS = (b"Hit ENTER or CTRL-C to quit\r\nHit Y to toggle half size\r\nHit H to hide\r\n"
+             b"Hit V to display\r\n\r\n")
+EXITING = b"Exiting\r\n"
+GEOMETRY = ["0", "0", "480", "270", "0", "30", "960", "200"]
+ERROR_PAUSE = 3.0
+
+
+def free_base_port():
+    """A base port whose status and text ports are both free on loopback."""
+    for _ in range(200):
+        base = random.randrange(20000, 60000)
+        probes = []
+        try:
+            for offset in (1, 2):
+                probe = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+                probes.append(probe)
+                probe.bind(("127.0.0.1", base + offset))
+            return base
+        except OSError:
+            continue
+        finally:
+            for probe in probes:
+                probe.close()
+    raise RuntimeError("no free base port")
+
+
+def arguments(address="127.0.0.1", port=None, interface="127.0.0.1"):
+    return [address, str(port if port is not None else free_base_port()), interface] + GEOMETRY
+
+
+def make_fake_player(directory):
+    """An executable named vlc, so the player search succeeds without a real player."""
+    path = os.path.join(directory, "vlc")
+    with open(path, "w") as script:
+        script.write("#!/bin/sh\nexit 0\n")
+    os.chmod(path, stat.S_IRWXU)
+    return path
+
+
+class Viewer:
+    """One run of the viewer with its own runtime directory (so its own single-instance guard)
+    and a fake player first in PATH. stdout is collected with the time each chunk arrived."""
+
+    def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None):
+        self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-")
+        self.runtime_dir = runtime_dir or self.own_dir.name
+        bin_dir = os.path.join(self.own_dir.name, "bin")
+        os.mkdir(bin_dir)
+        make_fake_player(bin_dir)
+        environment = dict(os.environ)
+        environment["XDG_RUNTIME_DIR"] = self.runtime_dir
+        environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
+        if env:
+            environment.update(env)
+        self.chunks = []  # (time, bytes)
+        self.lock = threading.Lock()
+        self.started = time.monotonic()
+        self.process = subprocess.Popen((prefix or []) + [BINARY] + list(args), stdin=stdin,
+                                        stdout=subprocess.PIPE, env=environment)
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+
+    def _read(self):
+        while True:
+            chunk = os.read(self.process.stdout.fileno(), 65536)
+            if not chunk:
+                return
+            with self.lock:
+                self.chunks.append((time.monotonic(), chunk))
+
+    @property
+    def output(self):
+        with self.lock:
+            return b"".join(chunk for _, chunk in self.chunks)
+
+    def arrival(self, marker):
+        """When the output first held `marker`, or None."""
+        seen = b""
+        with self.lock:
+            for when, chunk in self.chunks:
+                seen += chunk
+                if marker in seen:
+                    return when
+        return None
+
+    def wait_for(self, marker, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if marker in self.output:
+                return True
+            if self.process.poll() is not None:
+                self.reader.join(2)
+                return marker in self.output
+            time.sleep(0.02)
+        return False
+
+    def press(self, keys):
+        self.process.stdin.write(keys)
+        self.process.stdin.flush()
+
+    def signal(self, number=signal.SIGINT):
+        self.process.send_signal(number)
+
+    def finish(self, timeout=15.0):
+        """Waits for the end; returns (exit code, stdout, seconds since start)."""
+        code = self.process.wait(timeout)
+        ended = time.monotonic()
+        self.reader.join(5)
+        return code, self.output, ended - self.started
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait(5)
+        if self.process.stdin:
+            self.process.stdin.close()
+        self.process.stdout.close()
+        self.own_dir.cleanup()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+def send_udp(port, payload, address="127.0.0.1"):
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as sender:
+        sender.sendto(payload, (address, port))
+
+
+def is_root():
+    return os.geteuid() == 0
