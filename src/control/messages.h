@@ -28,6 +28,7 @@ constexpr const char kCannotDropMembershipFormat[] =
     "Cannot drop membership to %s for rx port %d \r\n";
 
 constexpr const char kProcessStartFailedFormat[] = "CreateProcess failed (%d).\n";
+constexpr const char kCannotOpenDisplayFormat[] = "Cannot open display %s\r\n";
 
 constexpr const char kKeyHints[] =
     "Hit ENTER or CTRL-C to quit\r\n"
@@ -55,6 +56,7 @@ constexpr int kInvalidPort = 3;
 constexpr int kSocketInit = 4;
 constexpr int kProcessStart = 5;
 constexpr int kHandlerFailed = 9;
+constexpr int kCannotOpenDisplay = 11;
 constexpr int kCannotFindPlayer = 10;
 constexpr int kAlreadyRunning = 99;
 constexpr int kCannotReuse = -1;

@@ -8,6 +8,8 @@
 #include "control/main_loop.h"
 #include "control/messages.h"
 #include "net/receive_sockets.h"
+#include "players/player_launch.h"
+#include "players/window_layout.h"
 
 ViewerSettings viewerSettings;
 char programName[kProgramNameSize];
@@ -111,7 +113,15 @@ int viewerMain(int argc, char** argv) {
         return exit_codes::kCannotReuse;
     }
 
-    // The players are not started yet: the viewer goes straight from its sockets to the cycle.
+    char displayName[kMessageSize / 2];
+    if (!platform::openWindowSystem(displayName, sizeof displayName)) {
+        errorExitFormatted(exit_codes::kCannotOpenDisplay, messages::kCannotOpenDisplayFormat,
+                           displayName);
+    }
+
+    launchPlayers();
+    findWindows();
+    arrangeWindows(sizeDivisor);
 
     runMainLoop();
     return shutdown();

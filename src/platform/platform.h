@@ -104,6 +104,10 @@ void closeSocket(SocketHandle socket);
 
 // ---- Windows of other programs ---------------------------------------------------------------
 
+// Connects to the window system the players' windows live on. On failure stores the name of the
+// display that could not be opened, for the operator.
+bool openWindowSystem(char* displayName, std::size_t displayNameSize);
+
 // An X window id or an HWND. 0 is no window: every operation below does nothing on it.
 using WindowHandle = std::uint64_t;
 

@@ -124,3 +124,23 @@ def test_player_found_in_path_when_none_is_installed():
         assert viewer.wait_for(KEY_HINTS), viewer.output
         viewer.press(b"\r")
         assert viewer.finish()[0] == 0
+
+
+@pytest.mark.parametrize("display,shown", [(None, b""), (":9999", b":9999")],
+                         ids=["unset", "unreachable"])
+def test_no_display_ends_with_code_11_before_any_player_starts(display, shown):
+    env = {"DISPLAY": display} if display else {"DISPLAY": ""}
+    with Viewer(arguments(), stdin=subprocess.DEVNULL, env=env) as viewer:
+        code, output, seconds = viewer.finish()
+        assert viewer.player_pids() == []
+    assert output == BANNER + b"Cannot open display " + shown + b"\r\n"
+    assert code == 11
+    assert seconds >= ERROR_PAUSE - 0.1
+
+
+def test_player_that_ends_before_its_window_shows_is_a_failed_start():
+    with Viewer(arguments(), stdin=subprocess.DEVNULL, env={"TEST_PLAYER_EXIT": "3"}) as viewer:
+        code, output, seconds = viewer.finish()
+    assert output == BANNER + b"CreateProcess failed (3).\n"
+    assert code == 5
+    assert seconds >= ERROR_PAUSE - 0.1

@@ -3,13 +3,13 @@ import os
 import random
 import signal
 import socket
-import stat
 import subprocess
 import tempfile
 import threading
 import time
 
 BINARY = os.environ.get("REZERIVOVE_BINARY", "build/linux/rezerivove")
+TEST_PLAYER = os.environ.get("REZERIVOVE_TEST_PLAYER", "build/linux/tests/player/vlc")
 
 BANNER = b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n"
 USAGE = (b"Usage: rezerivove3v20 IPADDRESS IPPORT IPINTERFACEADDRESS "
@@ -46,12 +46,51 @@ def arguments(address="127.0.0.1", port=None, interface="127.0.0.1"):
 
 
 def make_fake_player(directory):
-    """An executable named vlc, so the player search succeeds without a real player."""
+    """The test player as vlc in `directory`, to be put first in PATH."""
     path = os.path.join(directory, "vlc")
-    with open(path, "w") as script:
-        script.write("#!/bin/sh\nexit 0\n")
-    os.chmod(path, stat.S_IRWXU)
+    os.symlink(os.path.abspath(TEST_PLAYER), path)
     return path
+
+
+class XServer:
+    """An Xvfb of our own on a free display number, optionally with openbox managing it."""
+
+    def __init__(self, window_manager=False, size="1600x1000"):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten",
+             "tcp", "-noreset"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as ready:
+            number = ready.readline().strip()
+        if not number:
+            self.xvfb.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
+        self.window_manager = None
+        if window_manager:
+            self.window_manager = subprocess.Popen(
+                ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display),
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            deadline = time.monotonic() + 10
+            while time.monotonic() < deadline and not self._window_manager_ready():
+                time.sleep(0.05)
+
+    def _window_manager_ready(self):
+        result = subprocess.run(["xprop", "-root", "-display", self.display,
+                                 "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
+        return "window id" in result.stdout
+
+    def close(self):
+        for process in (self.window_manager, self.xvfb):
+            if process is not None and process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait(5)
 
 
 class Viewer:
@@ -64,8 +103,11 @@ class Viewer:
         bin_dir = os.path.join(self.own_dir.name, "bin")
         os.mkdir(bin_dir)
         make_fake_player(bin_dir)
+        self.log_dir = os.path.join(self.own_dir.name, "players")
+        os.mkdir(self.log_dir)
         environment = dict(os.environ)
         environment["XDG_RUNTIME_DIR"] = self.runtime_dir
+        environment["TEST_PLAYER_LOG_DIR"] = self.log_dir
         environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
         if env:
             environment.update(env)
@@ -125,10 +167,32 @@ class Viewer:
         self.reader.join(5)
         return code, self.output, ended - self.started
 
+    def player_pids(self):
+        """Process ids of the players this viewer started, from their logs."""
+        return sorted(int(name[len("player-"):-len(".log")]) for name in os.listdir(self.log_dir)
+                      if name.startswith("player-"))
+
+    def running_players(self):
+        running = []
+        for pid in self.player_pids():
+            try:
+                with open(f"/proc/{pid}/stat") as stat:
+                    if stat.read().rsplit(")", 1)[1].split()[0] != "Z":
+                        running.append(pid)
+            except FileNotFoundError:
+                pass
+        return running
+
     def close(self):
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait(5)
+        # Players left behind by an error exit or a failed test.
+        for pid in self.running_players():
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
         if self.process.stdin:
             self.process.stdin.close()
         self.process.stdout.close()

@@ -47,6 +47,12 @@ platform::WindowInfo window(platform::WindowHandle handle, std::uint32_t pid, co
     return info;
 }
 
+void showPlayerWindows() {
+    for (int player = 1; player <= 4; ++player) {
+        state.windows.push_back(window(10 + player, 1000 + player, "VLC media player"));
+    }
+}
+
 namespace {
 
 void record(const std::string& call) {
@@ -138,12 +144,25 @@ const char* lastPathComponent(const char* path) {
 bool startProcess(const char* program, const char* commandLine, ProcessInfo* process,
                   int* errorCode) {
     record(std::string("startProcess ") + program + commandLine);
-    *errorCode = 0;
+    ++state.processesStarted;
+    if (state.processesStarted == state.refuseProcessNumber) {
+        *errorCode = 2;
+        return false;
+    }
     *process = ProcessInfo{};
+    process->processHandle = 1000 + state.processesStarted;
+    process->processId = 1000 + state.processesStarted;
     return true;
 }
 
-bool processHasEnded(ProcessInfo*, int*) {
+bool processHasEnded(ProcessInfo* process, int* exitStatus) {
+    for (const auto& ended : state.endedProcesses) {
+        if (process->processId != 0 && ended.first == process->processId) {
+            *exitStatus = ended.second;
+            process->processHandle = 0;
+            return true;
+        }
+    }
     return false;
 }
 
@@ -228,8 +247,20 @@ void closeSocket(SocketHandle socket) {
     record("closeSocket " + number(socket));
 }
 
+bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
+    record("openWindowSystem");
+    std::snprintf(displayName, displayNameSize, "%s", ":99");
+    return !state.noDisplay;
+}
+
 void listTopLevelWindows(WindowVisitor visit, void* context) {
     record("listTopLevelWindows");
+    ++state.listings;
+    for (const auto& later : state.laterWindows) {
+        if (later.first == state.listings) {
+            state.windows.push_back(later.second);
+        }
+    }
     for (const WindowInfo& window : state.windows) {
         if (!visit(window, context)) {
             return;

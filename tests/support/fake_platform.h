@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -36,10 +37,18 @@ struct State {
     int refuseReuseNumber = 0;   // the n-th reuse request is refused, 0 for none
     int refuseJoinNumber = 0;    // the n-th join fails, 0 for none
     bool dropRefused = false;
+    bool noDisplay = false;
+    int refuseProcessNumber = 0;  // the n-th process start fails, 0 for none
+    // Players that have ended, by process id, with their exit status.
+    std::vector<std::pair<std::uint32_t, int>> endedProcesses;
+    // Windows that appear only from the n-th listing on: (listing number, window).
+    std::vector<std::pair<int, platform::WindowInfo>> laterWindows;
 
     int socketsCreated = 0;
     int joins = 0;
     int reuseRequests = 0;
+    int processesStarted = 0;
+    int listings = 0;
     platform::ControlHandler controlHandler = nullptr;
 };
 
@@ -52,5 +61,9 @@ void reset();
 std::vector<std::string> callsStartingWith(const std::string& prefix);
 
 platform::WindowInfo window(platform::WindowHandle handle, std::uint32_t pid, const char* title);
+
+// The four players' windows as the fake starts them: window 11 to 14, owned by process 1001 to
+// 1004, titled "VLC media player".
+void showPlayerWindows();
 
 }  // namespace fake

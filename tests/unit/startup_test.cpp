@@ -13,9 +13,11 @@
 namespace {
 
 using Calls = std::vector<std::string>;
+using ::testing::AllOf;
 using ::testing::EndsWith;
 using ::testing::ExitedWithCode;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 const char kBanner[] = "\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n";
@@ -25,6 +27,7 @@ protected:
     void SetUp() override {
         fake::reset();
         fake::state.keys = {13};
+        fake::showPlayerWindows();
     }
 
     int run(std::vector<std::string> words) {
@@ -170,6 +173,15 @@ TEST_F(StartupDeath, NoPlayerFound) {
     fake::state.echoOutputToStderr = true;
     EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(10),
                 EndsWith(errorEnding("Cannot find VLC\r\n")));
+}
+
+TEST_F(StartupDeath, NoDisplayAfterTheSocketsBeforeThePlayers) {
+    fake::state.noDisplay = true;
+    fake::state.echoOutputToStderr = true;
+    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(11),
+                AllOf(HasSubstr("#call setNonBlocking 102\n"),
+                      EndsWith(errorEnding("Cannot open display :99\r\n")),
+                      Not(HasSubstr("startProcess"))));
 }
 
 TEST_F(StartupDeath, SocketLayerDoesNotStart) {

@@ -1,0 +1,315 @@
+// Windows of other programs on X11: the players' windows and the terminal the viewer runs in.
+//
+// Every request may name a window that has just gone away (a player that died, a window the
+// operator closed). Xlib's default error handler ends the process on the BadWindow that follows,
+// so a handler of our own that ignores errors is installed before anything else.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <time.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kMaxWindows = 1024;
+constexpr long kMaxTitleLength = 255;
+constexpr int kMoveCheckMs = 10;
+constexpr int kMoveCheckCount = 10;
+constexpr int kMoveAttempts = 2;
+
+Display* display;
+Window root;
+
+Atom netSupportingWmCheck;
+Atom netClientList;
+Atom netWmName;
+Atom netWmPid;
+Atom netFrameExtents;
+Atom netMoveResizeWindow;
+Atom utf8String;
+
+int ignoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+void pauseMs(int milliseconds) {
+    timespec wait = {0, milliseconds * 1000000L};
+    nanosleep(&wait, nullptr);
+}
+
+// Reads up to `maxItems` items of a window property of `type` into `items` (items of format 8
+// are bytes, of format 32 are longs, as Xlib hands them out). Returns the number read.
+long readProperty(Window window, Atom property, Atom type, int format, void* items, long maxItems) {
+    Atom actualType = None;
+    int actualFormat = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const long length = format == 8 ? (maxItems + 3) / 4 : maxItems;
+    if (XGetWindowProperty(display, window, property, 0, length, False, type, &actualType,
+                           &actualFormat, &count, &remaining, &data) != Success) {
+        return 0;
+    }
+    long copied = 0;
+    if (data != nullptr && actualType == type && actualFormat == format) {
+        copied = static_cast<long>(count) < maxItems ? static_cast<long>(count) : maxItems;
+        std::memcpy(items, data, copied * (format == 8 ? 1 : sizeof(long)));
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return copied;
+}
+
+Window supportingWindow(Window window) {
+    long value = 0;
+    return readProperty(window, netSupportingWmCheck, XA_WINDOW, 32, &value, 1) == 1
+               ? static_cast<Window>(value)
+               : None;
+}
+
+// An EWMH window manager names a window that names itself.
+bool windowManagerRunning() {
+    const Window check = supportingWindow(root);
+    return check != None && supportingWindow(check) == check;
+}
+
+void readTitle(Window window, char* title) {
+    long length = readProperty(window, netWmName, utf8String, 8, title, kMaxTitleLength);
+    if (length == 0) {
+        length = readProperty(window, XA_WM_NAME, XA_STRING, 8, title, kMaxTitleLength);
+    }
+    title[length] = '\0';
+}
+
+std::uint32_t readOwnerProcessId(Window window) {
+    long pid = 0;
+    return readProperty(window, netWmPid, XA_CARDINAL, 32, &pid, 1) == 1
+               ? static_cast<std::uint32_t>(pid)
+               : 0;
+}
+
+// Title text for X: valid UTF-8 is kept; otherwise every byte is taken as Latin-1.
+void toUtf8(const char* text, char* out, std::size_t outSize) {
+    const unsigned char* c = reinterpret_cast<const unsigned char*>(text);
+    bool valid = true;
+    for (std::size_t at = 0; c[at] != 0 && valid;) {
+        std::size_t extra = c[at] < 0x80             ? 0
+                            : (c[at] & 0xE0) == 0xC0 ? 1
+                            : (c[at] & 0xF0) == 0xE0 ? 2
+                            : (c[at] & 0xF8) == 0xF0 ? 3
+                                                     : 4;
+        valid = extra < 4 && !(extra == 1 && c[at] < 0xC2);
+        for (std::size_t k = 1; valid && k <= extra; ++k) {
+            valid = (c[at + k] & 0xC0) == 0x80;
+        }
+        at += extra + 1;
+    }
+    std::size_t length = 0;
+    for (std::size_t at = 0; c[at] != 0 && length + 3 <= outSize; ++at) {
+        if (valid || c[at] < 0x80) {
+            out[length++] = static_cast<char>(c[at]);
+        } else {
+            out[length++] = static_cast<char>(0xC0 | (c[at] >> 6));
+            out[length++] = static_cast<char>(0x80 | (c[at] & 0x3F));
+        }
+    }
+    out[length] = '\0';
+}
+
+struct FrameExtents {
+    long left, right, top, bottom;
+};
+
+FrameExtents frameExtents(Window window) {
+    long values[4] = {0, 0, 0, 0};
+    if (readProperty(window, netFrameExtents, XA_CARDINAL, 32, values, 4) != 4) {
+        return FrameExtents{0, 0, 0, 0};
+    }
+    return FrameExtents{values[0], values[1], values[2], values[3]};
+}
+
+bool clientAt(Window window, int left, int top) {
+    int x = 0;
+    int y = 0;
+    Window child = None;
+    return XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child) && x == left &&
+           y == top;
+}
+
+void askWindowManagerToMove(Window window, int left, int top, int width, int height) {
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = netMoveResizeWindow;
+    event.xclient.format = 32;
+    // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
+    event.xclient.data.l[0] = NorthWestGravity | (0xF << 8) | (2 << 12);
+    event.xclient.data.l[1] = left;
+    event.xclient.data.l[2] = top;
+    event.xclient.data.l[3] = width > 0 ? width : 1;
+    event.xclient.data.l[4] = height > 0 ? height : 1;
+    XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
+}  // namespace
+
+namespace platform {
+
+bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
+    XSetErrorHandler(ignoreXError);
+    std::snprintf(displayName, displayNameSize, "%s", XDisplayName(nullptr));
+    display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    // The players must not inherit the connection.
+    fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
+    root = DefaultRootWindow(display);
+    netSupportingWmCheck = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    netClientList = XInternAtom(display, "_NET_CLIENT_LIST", False);
+    netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    netWmPid = XInternAtom(display, "_NET_WM_PID", False);
+    netFrameExtents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
+    netMoveResizeWindow = XInternAtom(display, "_NET_MOVERESIZE_WINDOW", False);
+    utf8String = XInternAtom(display, "UTF8_STRING", False);
+    return true;
+}
+
+void listTopLevelWindows(WindowVisitor visit, void* context) {
+    if (display == nullptr) {
+        return;
+    }
+    // With a window manager its client list names the programs' own windows, not the frames it
+    // wraps them in; without one they are the root's children.
+    static long windows[kMaxWindows];
+    long count = 0;
+    if (windowManagerRunning()) {
+        count = readProperty(root, netClientList, XA_WINDOW, 32, windows, kMaxWindows);
+    } else {
+        Window rootReturn = None;
+        Window parent = None;
+        Window* children = nullptr;
+        unsigned int childCount = 0;
+        if (XQueryTree(display, root, &rootReturn, &parent, &children, &childCount)) {
+            for (unsigned int i = 0; i < childCount && count < kMaxWindows; ++i) {
+                windows[count++] = static_cast<long>(children[i]);
+            }
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+    }
+    for (long i = 0; i < count; ++i) {
+        WindowInfo info;
+        info.handle = static_cast<WindowHandle>(windows[i]);
+        readTitle(static_cast<Window>(windows[i]), info.title);
+        info.ownerProcessId = readOwnerProcessId(static_cast<Window>(windows[i]));
+        if (!visit(info, context)) {
+            return;
+        }
+    }
+}
+
+void minimizeWindow(WindowHandle window) {
+    if (display == nullptr || window == 0) {
+        return;
+    }
+    if (windowManagerRunning()) {
+        XIconifyWindow(display, static_cast<Window>(window), DefaultScreen(display));
+    } else {
+        // Without a window manager there is no iconic state: the window is taken off the screen.
+        XUnmapWindow(display, static_cast<Window>(window));
+    }
+    XFlush(display);
+}
+
+void restoreWindow(WindowHandle window) {
+    if (display == nullptr || window == 0) {
+        return;
+    }
+    XMapRaised(display, static_cast<Window>(window));
+    XFlush(display);
+}
+
+void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
+    if (display == nullptr || handle == 0) {
+        return;
+    }
+    const Window window = static_cast<Window>(handle);
+    if (!windowManagerRunning()) {
+        XMoveResizeWindow(display, window, left, top, width > 0 ? width : 1,
+                          height > 0 ? height : 1);
+        XFlush(display);
+        return;
+    }
+    // The rectangle is the outer one, frame included; the window manager is asked for the client
+    // inside it. NOTE: openbox sometimes drops the first request for a window it has just
+    // restored, so the position is read back and the request sent once more when it did not take.
+    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+        const FrameExtents frame = frameExtents(window);
+        askWindowManagerToMove(window, left, top,
+                               width - static_cast<int>(frame.left + frame.right),
+                               height - static_cast<int>(frame.top + frame.bottom));
+        for (int check = 0; check < kMoveCheckCount; ++check) {
+            pauseMs(kMoveCheckMs);
+            if (clientAt(window, left + static_cast<int>(frame.left),
+                         top + static_cast<int>(frame.top))) {
+                return;
+            }
+        }
+    }
+}
+
+void setWindowTitle(WindowHandle window, const char* title) {
+    if (display == nullptr || window == 0) {
+        return;
+    }
+    char utf8[2 * kWindowTitleSize + 1];
+    toUtf8(title, utf8, sizeof utf8);
+    XChangeProperty(display, static_cast<Window>(window), netWmName, utf8String, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(utf8),
+                    static_cast<int>(std::strlen(utf8)));
+    // The old-style title, in the encoding its readers expect.
+    char* list[] = {utf8};
+    XTextProperty property;
+    if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &property) >= Success) {
+        XSetWMName(display, static_cast<Window>(window), &property);
+        XFree(property.value);
+    }
+    XFlush(display);
+}
+
+void sendKey(WindowHandle window, int virtualKey) {
+    if (display == nullptr || window == 0 || virtualKey < 'A' || virtualKey > 'Z') {
+        return;
+    }
+    // The lower-case letter with no modifier: Shift with it is another key to the player.
+    const KeyCode keycode = XKeysymToKeycode(display, XK_a + (virtualKey - 'A'));
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xkey.display = display;
+    event.xkey.window = static_cast<Window>(window);
+    event.xkey.root = root;
+    event.xkey.subwindow = None;
+    event.xkey.time = CurrentTime;
+    event.xkey.x = event.xkey.y = event.xkey.x_root = event.xkey.y_root = 1;
+    event.xkey.state = 0;
+    event.xkey.keycode = keycode;
+    event.xkey.same_screen = True;
+    event.xkey.type = KeyPress;
+    XSendEvent(display, static_cast<Window>(window), True, KeyPressMask, &event);
+    event.xkey.type = KeyRelease;
+    XSendEvent(display, static_cast<Window>(window), True, KeyReleaseMask, &event);
+    XFlush(display);
+}
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+#include "players/player_launch.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "control/console_output.h"
+#include "control/decimal_reading.h"
+#include "control/main_loop.h"
+#include "control/messages.h"
+#include "control/startup.h"
+#include "platform/platform.h"
+#include "players/player_contract.h"
+#include "players/player_table.h"
+
+namespace {
+
+constexpr std::size_t kCommandLineSize = 256;
+
+// One discovery pass: a player window is one whose title carries the marker and whose owner is
+// a player process; the console window is the last one whose title carries the program name.
+bool takeWindow(const platform::WindowInfo& window, void* context) {
+    int& found = *static_cast<int*>(context);
+    if (std::strstr(window.title, kPlayerTitleMarker) != nullptr) {
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            if (playerTable[player].process.processId == window.ownerProcessId &&
+                playerTable[player].window == 0) {
+                playerTable[player].window = window.handle;
+                ++found;
+            }
+        }
+    }
+    if (std::strstr(window.title, programName) != nullptr) {
+        consoleWindow = window.handle;
+    }
+    return true;
+}
+
+void failIfAPlayerEnded() {
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        int exitStatus = 0;
+        if (playerTable[player].window == 0 &&
+            platform::processHasEnded(&playerTable[player].process, &exitStatus)) {
+            errorExitFormatted(exit_codes::kProcessStart, messages::kProcessStartFailedFormat,
+                               exitStatus);
+        }
+    }
+}
+
+}  // namespace
+
+void launchPlayers() {
+    // An address whose first number is 0 means any: the stream locator then names no address.
+    if (readDecimal(viewerSettings.IPADDRESS) == 0) {
+        viewerSettings.IPADDRESS[0] = '\0';
+    }
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        char commandLine[kCommandLineSize];
+        std::snprintf(commandLine, sizeof commandLine, kPlayerCommandLineFormat,
+                      viewerSettings.IPADDRESS, viewerSettings.IPPORT + kStreamPortOffset + player);
+        int errorCode = 0;
+        if (!platform::startProcess(playerPath, commandLine, &playerTable[player].process,
+                                    &errorCode)) {
+            errorExitFormatted(exit_codes::kProcessStart, messages::kProcessStartFailedFormat,
+                               errorCode);
+        }
+    }
+}
+
+void findWindows() {
+    int found = 0;
+    while (found != kPlayerCount && quitRequested == 0) {
+        platform::sleepMs(kDiscoveryPeriodMs);
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            playerTable[player].window = 0;
+        }
+        found = 0;
+        platform::listTopLevelWindows(takeWindow, &found);
+        failIfAPlayerEnded();
+    }
+}

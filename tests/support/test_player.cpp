@@ -1,0 +1,188 @@
+// A stand-in for the media player in tests: one top-level window titled "VLC media player" that
+// carries its process id, and a log of everything the viewer does to it, so tests assert what the
+// player really received.
+//
+//   TEST_PLAYER_LOG_DIR  directory for the log, one file per process: player-<pid>.log
+//   TEST_PLAYER_EXIT     exit at once with this status, before showing a window
+//   SIGUSR1              destroy the window and keep running
+//
+// Log lines: "<ms> <event> ...", with <ms> from the monotonic clock:
+//   arg <n> <text>           each command-line argument
+//   window <id>              the window is created
+//   map | unmap              map state of the window
+//   state normal|iconic      WM_STATE set by a window manager
+//   geometry <x> <y> <w> <h> the window's position on the screen and size, on every change
+//   title <text>             every change of _NET_WM_NAME
+//   key press|release <keysym>
+//   destroyed                the window was destroyed on SIGUSR1
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+#include <signal.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+volatile sig_atomic_t destroyRequested = 0;
+FILE* logFile = nullptr;
+
+void onUser1(int) {
+    destroyRequested = 1;
+}
+
+long long nowMs() {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
+void logLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void logLine(const char* format, ...) {
+    if (logFile == nullptr) {
+        return;
+    }
+    std::fprintf(logFile, "%lld ", nowMs());
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(logFile, format, arguments);
+    va_end(arguments);
+    std::fputc('\n', logFile);
+    std::fflush(logFile);
+}
+
+int ignoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const char* exitNow = std::getenv("TEST_PLAYER_EXIT");
+    if (exitNow != nullptr) {
+        return std::atoi(exitNow);
+    }
+    const char* logDir = std::getenv("TEST_PLAYER_LOG_DIR");
+    if (logDir != nullptr) {
+        char path[4096];
+        std::snprintf(path, sizeof path, "%s/player-%d.log", logDir, static_cast<int>(getpid()));
+        logFile = std::fopen(path, "a");
+    }
+    for (int i = 1; i < argc; ++i) {
+        logLine("arg %d %s", i, argv[i]);
+    }
+    signal(SIGUSR1, onUser1);
+
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        logLine("no display");
+        return 1;
+    }
+    XSetErrorHandler(ignoreXError);
+    const Window root = DefaultRootWindow(display);
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom netWmPid = XInternAtom(display, "_NET_WM_PID", False);
+    const Atom utf8String = XInternAtom(display, "UTF8_STRING", False);
+    const Atom wmState = XInternAtom(display, "WM_STATE", False);
+
+    Window window = XCreateSimpleWindow(display, root, 10, 10, 320, 180, 0, 0, 0x203040);
+    const char title[] = "VLC media player";
+    XStoreName(display, window, title);
+    XChangeProperty(display, window, netWmName, utf8String, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(title), sizeof title - 1);
+    const long pid = getpid();
+    XChangeProperty(display, window, netWmPid, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&pid), 1);
+    XClassHint classHint = {const_cast<char*>("vlc"), const_cast<char*>("vlc")};
+    XSetClassHint(display, window, &classHint);
+    XSelectInput(display, window,
+                 StructureNotifyMask | PropertyChangeMask | KeyPressMask | KeyReleaseMask);
+    XMapWindow(display, window);
+    XFlush(display);
+    logLine("window %lu", window);
+
+    int lastX = -1, lastY = -1, lastWidth = -1, lastHeight = -1;
+    for (;;) {
+        if (destroyRequested && window != None) {
+            XDestroyWindow(display, window);
+            XFlush(display);
+            window = None;
+            logLine("destroyed");
+        }
+        if (XPending(display) == 0) {
+            // Wake up now and then to act on SIGUSR1; end with the X server.
+            pollfd connection = {ConnectionNumber(display), POLLIN, 0};
+            if (poll(&connection, 1, 100) > 0 && (connection.revents & (POLLHUP | POLLERR))) {
+                return 0;
+            }
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (window == None || event.xany.window != window) {
+            continue;
+        }
+        switch (event.type) {
+            case MapNotify:
+                logLine("map");
+                break;
+            case UnmapNotify:
+                logLine("unmap");
+                break;
+            case ConfigureNotify: {
+                int x = 0, y = 0;
+                Window child;
+                XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child);
+                if (x != lastX || y != lastY || event.xconfigure.width != lastWidth ||
+                    event.xconfigure.height != lastHeight) {
+                    lastX = x;
+                    lastY = y;
+                    lastWidth = event.xconfigure.width;
+                    lastHeight = event.xconfigure.height;
+                    logLine("geometry %d %d %d %d", x, y, lastWidth, lastHeight);
+                }
+                break;
+            }
+            case PropertyNotify: {
+                if (event.xproperty.atom != netWmName && event.xproperty.atom != wmState) {
+                    break;
+                }
+                Atom type;
+                int format;
+                unsigned long count, remaining;
+                unsigned char* data = nullptr;
+                if (XGetWindowProperty(display, window, event.xproperty.atom, 0, 1024, False,
+                                       AnyPropertyType, &type, &format, &count, &remaining,
+                                       &data) == Success &&
+                    data != nullptr) {
+                    if (event.xproperty.atom == netWmName) {
+                        logLine("title %.*s", static_cast<int>(count), data);
+                    } else if (format == 32 && count >= 1) {
+                        const long state = reinterpret_cast<long*>(data)[0];
+                        logLine("state %s", state == IconicState ? "iconic" : "normal");
+                    }
+                    XFree(data);
+                } else if (event.xproperty.atom == netWmName) {
+                    logLine("title ");
+                }
+                break;
+            }
+            case KeyPress:
+            case KeyRelease: {
+                const KeySym keysym = XLookupKeysym(&event.xkey, 0);
+                const char* name = XKeysymToString(keysym);
+                logLine("key %s %s", event.type == KeyPress ? "press" : "release",
+                        name != nullptr ? name : "?");
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}

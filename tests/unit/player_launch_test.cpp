@@ -1,0 +1,118 @@
+// Starting the players and finding their windows.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "control/main_loop.h"
+#include "control/startup.h"
+#include "players/player_launch.h"
+#include "players/player_table.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+using ::testing::ExitedWithCode;
+using ::testing::HasSubstr;
+
+class PlayerLaunch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::reset();
+        std::strcpy(viewerSettings.IPADDRESS, "239.1.2.3");
+        viewerSettings.IPPORT = 5000;
+        std::strcpy(playerPath, "/usr/bin/vlc");
+        std::strcpy(programName, "rezerivove");
+    }
+
+    static std::vector<platform::WindowHandle> playerWindows() {
+        std::vector<platform::WindowHandle> windows;
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            windows.push_back(playerTable[player].window);
+        }
+        return windows;
+    }
+};
+
+const char kOptions[] =
+    "startProcess /usr/bin/vlc --qt-minimal-view --no-qt-video-autoresize --no-video-title-show "
+    "--no-qt-system-tray ";
+
+TEST_F(PlayerLaunch, EachPlayerPlaysItsOwnStream) {
+    launchPlayers();
+    EXPECT_EQ(fake::callsStartingWith("startProcess"),
+              (Calls{std::string(kOptions) + "udp://@239.1.2.3:5041",
+                     std::string(kOptions) + "udp://@239.1.2.3:5042",
+                     std::string(kOptions) + "udp://@239.1.2.3:5043",
+                     std::string(kOptions) + "udp://@239.1.2.3:5044"}));
+    EXPECT_EQ(playerTable[4].process.processId, 1004u);
+}
+
+TEST_F(PlayerLaunch, AnyAddressLeavesTheLocatorWithoutOneAndPortsAreNotWrapped) {
+    std::strcpy(viewerSettings.IPADDRESS, "0.0.0.0");
+    viewerSettings.IPPORT = 65500;
+    launchPlayers();
+    EXPECT_EQ(fake::callsStartingWith("startProcess").back(),
+              std::string(kOptions) + "udp://@:65544");
+    EXPECT_STREQ(viewerSettings.IPADDRESS, "");
+}
+
+TEST_F(PlayerLaunch, WindowsAreFoundByMarkerAndOwnerAndTheLastConsoleMatchWins) {
+    launchPlayers();
+    fake::state.windows = {
+        fake::window(90, 1003, "vlc media player"),             // marker is case-sensitive
+        fake::window(91, 4242, "VLC media player"),             // someone else's player
+        fake::window(30, 77, "rezerivove"),                     // the console
+        fake::window(13, 1003, "udp://x - VLC media player"),   // player 3
+        fake::window(93, 1003, "VLC media player (settings)"),  // player 3's second window
+        fake::window(31, 78, "notes about rezerivove"),         // a later console match wins
+        fake::window(11, 1001, "VLC media player"),
+        fake::window(12, 1002, "VLC media player"),
+    };
+    fake::state.laterWindows = {{3, fake::window(14, 1004, "VLC media player")}};
+    findWindows();
+    EXPECT_EQ(playerWindows(), (std::vector<platform::WindowHandle>{11, 12, 13, 14}));
+    EXPECT_EQ(consoleWindow, 31u);
+    EXPECT_EQ(fake::state.listings, 3);
+    EXPECT_EQ(fake::callsStartingWith("sleep"), (Calls{"sleep 100", "sleep 100", "sleep 100"}));
+}
+
+TEST_F(PlayerLaunch, AnOperatorQuitEndsTheWaitForWindowsThatNeverShow) {
+    launchPlayers();
+    fake::state.windows = {fake::window(11, 1001, "VLC media player")};
+    quitRequested = 1;
+    findWindows();
+    EXPECT_EQ(fake::state.listings, 0);
+}
+
+using PlayerLaunchDeath = PlayerLaunch;
+
+TEST_F(PlayerLaunchDeath, APlayerThatCannotStartEndsTheViewerWithCode5) {
+    fake::state.refuseProcessNumber = 3;
+    fake::state.echoOutputToStderr = true;
+    EXPECT_EXIT(launchPlayers(), ExitedWithCode(5),
+                HasSubstr("CreateProcess failed (2).\n\n#call sleep 3000\n"));
+}
+
+TEST_F(PlayerLaunchDeath, APlayerThatEndsBeforeItsWindowShowsIsAFailedStart) {
+    launchPlayers();
+    fake::showPlayerWindows();
+    fake::state.windows.erase(fake::state.windows.begin() + 1);
+    fake::state.endedProcesses = {{1002, 3}};
+    fake::state.echoOutputToStderr = true;
+    EXPECT_EXIT(findWindows(), ExitedWithCode(5),
+                HasSubstr("CreateProcess failed (3).\n\n#call sleep 3000\n"));
+}
+
+TEST_F(PlayerLaunch, APlayerThatEndsAfterItsWindowWasFoundIsNotLookedAt) {
+    launchPlayers();
+    fake::showPlayerWindows();
+    fake::state.endedProcesses = {{1002, 3}};
+    findWindows();
+    EXPECT_EQ(playerWindows(), (std::vector<platform::WindowHandle>{11, 12, 13, 14}));
+}
+
+}  // namespace
