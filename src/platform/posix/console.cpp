@@ -152,6 +152,14 @@ bool installControlHandler(ControlHandler handler) {
     if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) {
         return false;
     }
+    // A signal the viewer was started with ignored (nohup, a shell's background job) would be
+    // discarded before sigwait could take it.
+    for (int signalNumber : kControlSignals) {
+        struct sigaction current;
+        if (sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) {
+            signal(signalNumber, SIG_DFL);
+        }
+    }
     pthread_attr_t attributes;
     if (pthread_attr_init(&attributes) != 0) {
         return false;

@@ -123,6 +123,11 @@ void toUtf8(const char* text, char* out, std::size_t outSize) {
     out[length] = '\0';
 }
 
+bool isViewable(Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
 struct FrameExtents {
     long left, right, top, bottom;
 };
@@ -232,11 +237,33 @@ void minimizeWindow(WindowHandle window) {
     XFlush(display);
 }
 
-void restoreWindow(WindowHandle window) {
-    if (display == nullptr || window == 0) {
+void restoreWindow(WindowHandle handle) {
+    if (display == nullptr || handle == 0) {
         return;
     }
-    XMapRaised(display, static_cast<Window>(window));
+    const Window window = static_cast<Window>(handle);
+    if (!windowManagerRunning()) {
+        XMapRaised(display, window);
+        XFlush(display);
+        return;
+    }
+    // NOTE: openbox gives the keyboard focus to a window it restores. The operator's keys must
+    // keep reaching the console, so once the window is back the focus returns where it was.
+    Window focused = None;
+    int revertTo = 0;
+    XGetInputFocus(display, &focused, &revertTo);
+    XMapRaised(display, window);
+    XSync(display, False);
+    for (int check = 0; check < kMoveCheckCount && !isViewable(window); ++check) {
+        pauseMs(kMoveCheckMs);
+    }
+    if (focused != None && focused != PointerRoot && focused != window && isViewable(focused)) {
+        Window now = None;
+        XGetInputFocus(display, &now, &revertTo);
+        if (now != focused) {
+            XSetInputFocus(display, focused, RevertToParent, CurrentTime);
+        }
+    }
     XFlush(display);
 }
 

@@ -1,0 +1,171 @@
+"""The viewer as the operator runs it on Linux: inside an xterm (its console window) on an X
+server of its own, with or without openbox, the test player as vlc."""
+import os
+import re
+import subprocess
+import tempfile
+import time
+
+from viewer import BINARY, XServer, free_base_port, make_fake_player
+
+
+def xtool(display, *command):
+    result = subprocess.run(list(command), env=dict(os.environ, DISPLAY=display),
+                            capture_output=True, text=True, timeout=20)
+    return result.stdout
+
+
+class ConsoleSession:
+    """Xvfb (+ openbox), an xterm running the viewer, which leads the terminal's session as when
+    xterm starts it directly; a wrapper records its exit code."""
+
+    def __init__(self, window_manager, geometry=(20, 10, 400, 225, 5, 25, 801, 200),
+                 address="127.0.0.1", extra_env=None):
+        self.server = XServer(window_manager=window_manager)
+        self.display = self.server.display
+        self.dir = tempfile.TemporaryDirectory(prefix="rezerivove-x11-")
+        self.base = free_base_port()
+        self.geometry = geometry
+        self.address = address
+        bin_dir = os.path.join(self.dir.name, "bin")
+        os.mkdir(bin_dir)
+        make_fake_player(bin_dir)
+        self.log_dir = os.path.join(self.dir.name, "players")
+        os.mkdir(self.log_dir)
+        self.code_file = os.path.join(self.dir.name, "code")
+        self.console_log = os.path.join(self.dir.name, "console.log")
+        env = dict(os.environ, DISPLAY=self.display, XDG_RUNTIME_DIR=self.dir.name,
+                   TEST_PLAYER_LOG_DIR=self.log_dir,
+                   PATH=bin_dir + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
+        env.update(extra_env or {})
+        args = [address, str(self.base), "0.0.0.0"] + [str(value) for value in geometry]
+        wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
+        self.xterm = subprocess.Popen(
+            ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
+             "/usr/bin/python3", wrapper, self.code_file, os.path.abspath(BINARY)] + args,
+            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    # ---- players -------------------------------------------------------------------------
+
+    def player_logs(self):
+        """Player number (from its stream port) -> list of its log lines without the time."""
+        logs = {}
+        for name in os.listdir(self.log_dir):
+            with open(os.path.join(self.log_dir, name)) as log:
+                lines = [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
+            for line in lines:
+                match = re.match(r"arg 5 udp://@[^:]*:(\d+)$", line)
+                if match:
+                    logs[int(match.group(1)) - self.base - 40] = lines
+        return logs
+
+    def player_log(self, player):
+        return self.player_logs().get(player, [])
+
+    def player_pid(self, player):
+        for name in os.listdir(self.log_dir):
+            with open(os.path.join(self.log_dir, name)) as log:
+                if f":{self.base + 40 + player}\n" in log.read():
+                    return int(name[len("player-"):-len(".log")])
+        return None
+
+    def viewer_pid(self):
+        pid = self.player_pid(1)
+        with open(f"/proc/{pid}/stat") as stat:
+            return int(stat.read().rsplit(")", 1)[1].split()[1])
+
+    def player_window(self, player):
+        for line in self.player_log(player):
+            if line.startswith("window "):
+                return int(line.split()[1])
+        return None
+
+    def grid_title(self, player):
+        return f"{player}: udp://@{self.address}:{self.base + 40 + player}  Tarnvale"
+
+    def wait_until(self, condition, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if condition():
+                return True
+            time.sleep(0.05)
+        return condition()
+
+    def wait_for_grid(self, timeout=15.0):
+        return self.wait_until(lambda: all(
+            f"title {self.grid_title(n)}" in self.player_log(n) for n in range(1, 5)), timeout)
+
+    # ---- windows, read back from the X server --------------------------------------------
+
+    def console_window(self):
+        found = xtool(self.display, "xdotool", "search", "--name", "Tarnvale Multi VLC Viewer")
+        return int(found.split()[0]) if found.strip() else None
+
+    def outer_geometry(self, window):
+        """The window's outer rectangle, frame included, and whether it is on screen."""
+        info = xtool(self.display, "xwininfo", "-id", str(window))
+        value = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
+        left, right, top, bottom = 0, 0, 0, 0
+        extents = xtool(self.display, "xprop", "-id", str(window), "_NET_FRAME_EXTENTS")
+        match = re.search(r"= (\d+), (\d+), (\d+), (\d+)", extents)
+        if match:
+            left, right, top, bottom = (int(group) for group in match.groups())
+        return ((value("Absolute upper-left X") - left, value("Absolute upper-left Y") - top,
+                 value("Width") + left + right, value("Height") + top + bottom),
+                "IsViewable" in info)
+
+    def title(self, window):
+        found = xtool(self.display, "xprop", "-id", str(window), "_NET_WM_NAME")
+        match = re.search(r'= "(.*)"', found)
+        return match.group(1) if match else None
+
+    # ---- the operator ----------------------------------------------------------------------
+
+    def type_keys(self, *keys):
+        """Focuses the console window and types with XTEST, as the operator would. Several keys
+        go in one burst, so that all reach the terminal before the first one hides it."""
+        console = self.console_window()
+        xtool(self.display, "xdotool", "windowfocus", "--sync", str(console))
+        xtool(self.display, "xdotool", "key", "--delay", "0", *keys)
+
+    def show_by_hand(self, window):
+        """What the operator does to bring back a minimized window."""
+        xtool(self.display, "xdotool", "windowmap", "--sync", str(window))
+
+    def exit_code(self, timeout=15.0):
+        self.wait_until(lambda: os.path.exists(self.code_file) and
+                        open(self.code_file).read().strip() != "", timeout)
+        with open(self.code_file) as code:
+            return int(code.read().strip())
+
+    def console_output(self):
+        with open(self.console_log, "rb") as log:
+            return log.read()
+
+    def running_players(self):
+        running = []
+        for name in os.listdir(self.log_dir):
+            pid = int(name[len("player-"):-len(".log")])
+            try:
+                with open(f"/proc/{pid}/stat") as stat:
+                    if stat.read().rsplit(")", 1)[1].split()[0] != "Z":
+                        running.append(pid)
+            except FileNotFoundError:
+                pass
+        return running
+
+    def close(self):
+        try:
+            os.kill(self.viewer_pid(), 9)
+        except (OSError, TypeError, IndexError):
+            pass
+        if self.xterm.poll() is None:
+            self.xterm.kill()
+            self.xterm.wait(5)
+        for pid in self.running_players():
+            try:
+                os.kill(pid, 9)
+            except ProcessLookupError:
+                pass
+        self.server.close()
+        self.dir.cleanup()

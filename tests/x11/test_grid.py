@@ -1,0 +1,177 @@
+"""The viewer in an xterm on a real X server: the grid read back from the server, the operator's
+keys typed into the xterm, status records reaching the players, and every way out."""
+import os
+import signal
+import time
+
+import pytest
+
+from console_session import ConsoleSession, xtool
+from viewer import send_udp
+
+GEOMETRY = (20, 10, 400, 225, 5, 25, 801, 200)  # odd VLCHEIGHT and INFOWIDTH
+
+
+def expected_layout(divisor):
+    left, top, width, height, info_left, info_top, info_width, info_height = GEOMETRY
+    w, h = width // divisor, height // divisor
+    players = {1: (left, top, w, h), 2: (left + w, top, w, h), 3: (left, top + h, w, h),
+               4: (left + w, top + h, w, h)}
+    console = (info_left + left, (2 * height) // divisor + info_top + top,
+               info_width // divisor, info_height)
+    return players, console
+
+
+@pytest.fixture(params=[False, True], ids=["no-window-manager", "openbox"])
+def session(request):
+    session = ConsoleSession(window_manager=request.param, geometry=GEOMETRY)
+    session.with_window_manager = request.param
+    yield session
+    session.close()
+
+
+def assert_layout_players(session, divisor):
+    players, _ = expected_layout(divisor)
+
+    def in_place():
+        for player, rectangle in players.items():
+            if session.outer_geometry(session.player_window(player)) != (rectangle, True):
+                return False
+        return True
+
+    assert session.wait_until(in_place, 5), {
+        player: session.outer_geometry(session.player_window(player)) for player in players}
+
+
+def assert_layout(session, divisor):
+    assert_layout_players(session, divisor)
+    _, console = expected_layout(divisor)
+    (left, top, width, height), viewable = session.outer_geometry(session.console_window())
+    assert viewable and (left, top) == console[:2]
+    # A terminal sizes itself in whole character cells.
+    assert abs(width - console[2]) < 20 and abs(height - console[3]) < 30
+
+
+def test_grid_titles_and_keys(session):
+    assert session.wait_for_grid(), session.player_logs()
+    console = session.console_window()
+    assert console is not None
+    assert session.title(console) == "rezerivove : Tarnvale Multi VLC Viewer"
+    for player in range(1, 5):
+        assert session.title(session.player_window(player)) == session.grid_title(player)
+    assert_layout(session, 1)
+
+    session.type_keys("y")
+    assert_layout(session, 2)
+    session.type_keys("Y")
+    assert_layout(session, 1)
+
+    # H hides all five windows.
+    session.type_keys("h")
+    assert session.wait_until(lambda: not session.outer_geometry(console)[1], 5)
+    assert all(not session.outer_geometry(session.player_window(n))[1] for n in range(1, 5))
+    # The operator brings the console back by hand and types H and V at once: V brings the
+    # players back and leaves the console minimized.
+    session.show_by_hand(console)
+    session.type_keys("h", "v")
+    assert_layout_players(session, 1)
+    time.sleep(0.3)
+    assert not session.outer_geometry(console)[1]
+
+
+def test_keys_keep_reaching_the_console_when_the_players_come_back(session):
+    if not session.with_window_manager:
+        pytest.skip("without a window manager nothing moves the keyboard focus")
+    assert session.wait_for_grid()
+    console = session.console_window()
+    focus = lambda: int(xtool(session.display, "xdotool", "getwindowfocus").split()[0])
+    assert focus() == console
+    session.type_keys("v")
+    assert session.wait_until(lambda: all(
+        f"title {session.grid_title(n)}" in session.player_log(n)[-1:] for n in range(1, 5)))
+    assert focus() == console
+    # Typed without focusing anything first, as the operator simply keeps typing.
+    xtool(session.display, "xdotool", "key", "y")
+    assert_layout(session, 2)
+
+
+def test_status_records_reach_the_player_windows(session):
+    assert session.wait_for_grid(), session.player_logs()
+    status = session.base + 1
+
+    def after_grid(player):
+        log = session.player_log(player)
+        last_grid = max(i for i, line in enumerate(log) if line == f"title {session.grid_title(player)}")
+        return [line for line in log[last_grid + 1:]
+                if line.startswith("title") or line.startswith("key")]
+
+    # Channel 1: a title from slot 94 at the next selector, no key.
+    send_udp(status, b"$0,1\r\n$94,Studio A\r\n$0,2\r\n")
+    assert session.wait_until(lambda: after_grid(1) == ["title Studio A"]), after_grid(1)
+    # Channel 2: slot 96 changed: S, and the slots are cleared, so the title is empty.
+    send_udp(status, b"$96,5\r\n$94,Studio B\r\n$0,3\r\n")
+    assert session.wait_until(lambda: after_grid(2) == [
+        "key press s", "key release s", "title "]), after_grid(2)
+    # Channel 3: slot 97 changed: N, and the title from the same block.
+    send_udp(status, b"$97,2\r\n$94,Studio C\r\n$0,4\r\n")
+    assert session.wait_until(lambda: after_grid(3) == [
+        "key press n", "key release n", "title Studio C"]), after_grid(3)
+    # Channel 4: both changed: S, then N, then an empty title. The block is split in two.
+    send_udp(status, b"$96,1\r\n$97,1\r\n$9")
+    send_udp(status, b"4,Studio D\r\n$0,0\r\n")
+    assert session.wait_until(lambda: after_grid(4) == [
+        "key press s", "key release s", "key press n", "key release n", "title "]), after_grid(4)
+    # Channel 2 diverted: the notice at once, in the player's own title.
+    send_udp(status, b"$0,2\r\n$99,elsewhere\r\n")
+    assert session.wait_until(lambda: after_grid(2)[-1:] == [
+        "title 2:  *TS diverted to another location*"]), after_grid(2)
+    assert session.title(session.player_window(2)) == "2:  *TS diverted to another location*"
+
+    # V writes the grid titles over every status title.
+    session.type_keys("v")
+    assert session.wait_until(lambda: all(
+        session.title(session.player_window(n)) == session.grid_title(n) for n in range(1, 5)))
+
+
+def test_titles_that_are_not_utf8_are_shown_as_latin1(session):
+    assert session.wait_for_grid()
+    send_udp(session.base + 1, b"$0,1\r\n$94,Caf\xe9 \xb0C\r\n$0,0\r\n")
+    window = session.player_window(1)
+    assert session.wait_until(lambda: session.title(window) == "Café °C"), session.title(window)
+
+
+QUIT_WAYS = ["enter", "ctrl-c", "sigterm", "close-terminal"]
+
+
+@pytest.mark.parametrize("how", QUIT_WAYS)
+def test_every_way_out_ends_with_exiting_code_0_and_no_players(session, how):
+    assert session.wait_for_grid(), session.player_logs()
+    players = session.running_players()
+    assert len(players) == 4
+    viewer = session.viewer_pid()
+    if how == "enter":
+        session.type_keys("Return")
+    elif how == "ctrl-c":
+        session.type_keys("ctrl+c")
+    elif how == "sigterm":
+        os.kill(viewer, signal.SIGTERM)
+    else:
+        session.xterm.terminate()
+    assert session.exit_code() == 0
+    assert session.running_players() == []
+    if how != "close-terminal":
+        assert session.console_output().endswith(b"Exiting\r\r\n")
+
+
+def test_a_player_that_dies_or_loses_its_window_does_not_stop_the_viewer(session):
+    assert session.wait_for_grid()
+    os.kill(session.player_pid(3), signal.SIGKILL)
+    os.kill(session.player_pid(4), signal.SIGUSR1)
+    assert session.wait_until(lambda: "destroyed" in session.player_log(4))
+    # Titles, keys and the layout now reach windows that are gone.
+    send_udp(session.base + 1, b"$0,3\r\n$96,1\r\n$0,4\r\n$97,1\r\n$0,1\r\n$94,Alive\r\n$0,0\r\n")
+    session.type_keys("y", "h", "v")
+    assert session.wait_until(lambda: "title Alive" in session.player_log(1))
+    session.type_keys("Return")
+    assert session.exit_code() == 0
+    assert session.running_players() == []
