@@ -1,21 +1,15 @@
 """Multicast membership, inside a private network namespace so no group is joined on the
 machine's own interfaces."""
-import subprocess
-
 import pytest
 
-from viewer import BANNER, EXITING, KEY_HINTS, Viewer, arguments, free_base_port, is_root
+from viewer import (BANNER, EXITING, KEY_HINTS, NAMESPACE_WITH_MULTICAST, Viewer, arguments,
+                    free_base_port, is_root, send_udp_in_namespace)
 
 pytestmark = pytest.mark.skipif(not is_root(), reason="a private network namespace needs root")
 
 GROUP = "239.1.2.3"
 GROUP_IN_PROC = "030201EF"  # how /proc/net/igmp writes 239.1.2.3
 
-# A namespace of its own whose loopback carries multicast.
-NAMESPACE_WITH_MULTICAST = [
-    "/usr/bin/unshare", "-n", "/bin/sh", "-c",
-    "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo"
-    ' && exec "$0" "$@"']
 # A namespace of its own with nothing up: no interface can carry the group.
 NAMESPACE_WITHOUT_NETWORK = ["/usr/bin/unshare", "-n"]
 
@@ -34,14 +28,7 @@ def group_users(pid):
 
 
 def send_in_namespace(pid, port, payload):
-    script = (
-        "import socket, sys\n"
-        "s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)\n"
-        "s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)\n"
-        "s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF, socket.inet_aton('127.0.0.1'))\n"
-        f"s.sendto({payload!r}, ('{GROUP}', {port}))\n")
-    subprocess.run(["nsenter", f"--net=/proc/{pid}/ns/net", "/usr/bin/python3", "-c", script],
-                   check=True, timeout=10)
+    send_udp_in_namespace(pid, GROUP, port, payload)
 
 
 def test_group_joined_on_both_sockets_and_left_on_the_status_socket_at_shutdown():

@@ -210,5 +210,25 @@ def send_udp(port, payload, address="127.0.0.1"):
         sender.sendto(payload, (address, port))
 
 
+def send_udp_in_namespace(pid, address, port, payload):
+    """Sends one datagram from inside the network namespace of process `pid`, multicast through
+    its loopback."""
+    script = (
+        "import socket\n"
+        "s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)\n"
+        "s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)\n"
+        "s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF, socket.inet_aton('127.0.0.1'))\n"
+        f"s.sendto({payload!r}, ('{address}', {port}))\n")
+    subprocess.run(["nsenter", f"--net=/proc/{pid}/ns/net", "/usr/bin/python3", "-c", script],
+                   check=True, timeout=10)
+
+
+# A network namespace of its own whose loopback carries multicast.
+NAMESPACE_WITH_MULTICAST = [
+    "/usr/bin/unshare", "-n", "/bin/sh", "-c",
+    "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo"
+    ' && exec "$0" "$@"']
+
+
 def is_root():
     return os.geteuid() == 0

@@ -118,8 +118,13 @@ int main(int argc, char** argv) {
         if (XPending(display) == 0) {
             // Wake up now and then to act on SIGUSR1; end with the X server.
             pollfd connection = {ConnectionNumber(display), POLLIN, 0};
-            if (poll(&connection, 1, 100) > 0 && (connection.revents & (POLLHUP | POLLERR))) {
-                return 0;
+            if (poll(&connection, 1, 100) > 0) {
+                if (connection.revents & (POLLHUP | POLLERR)) {
+                    return 0;
+                }
+                // Reading finds the end of the connection when the X server has gone; Xlib then
+                // ends the process.
+                XEventsQueued(display, QueuedAfterReading);
             }
             continue;
         }

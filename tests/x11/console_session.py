@@ -20,18 +20,25 @@ class ConsoleSession:
     xterm starts it directly; a wrapper records its exit code."""
 
     def __init__(self, window_manager, geometry=(20, 10, 400, 225, 5, 25, 801, 200),
-                 address="127.0.0.1", extra_env=None):
+                 address="127.0.0.1", extra_env=None, test_player=True, user=None, base=None,
+                 prefix=None):
+        """With test_player False the players are the real vlc; `user` runs the terminal and the
+        viewer as that user (VLC refuses to run as root); `prefix` wraps the terminal, for a
+        network namespace."""
         self.server = XServer(window_manager=window_manager)
         self.display = self.server.display
         self.dir = tempfile.TemporaryDirectory(prefix="rezerivove-x11-")
-        self.base = free_base_port()
+        os.chmod(self.dir.name, 0o777)
+        self.base = base or free_base_port()
         self.geometry = geometry
         self.address = address
         bin_dir = os.path.join(self.dir.name, "bin")
         os.mkdir(bin_dir)
-        make_fake_player(bin_dir)
+        if test_player:
+            make_fake_player(bin_dir)
         self.log_dir = os.path.join(self.dir.name, "players")
         os.mkdir(self.log_dir)
+        os.chmod(self.log_dir, 0o777)
         self.code_file = os.path.join(self.dir.name, "code")
         self.console_log = os.path.join(self.dir.name, "console.log")
         env = dict(os.environ, DISPLAY=self.display, XDG_RUNTIME_DIR=self.dir.name,
@@ -40,10 +47,13 @@ class ConsoleSession:
         env.update(extra_env or {})
         args = [address, str(self.base), "0.0.0.0"] + [str(value) for value in geometry]
         wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
-        self.xterm = subprocess.Popen(
-            ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
-             "/usr/bin/python3", wrapper, self.code_file, os.path.abspath(BINARY)] + args,
-            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        command = ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
+                   "/usr/bin/python3", wrapper, self.code_file, os.path.abspath(BINARY)] + args
+        if user is not None:
+            # runuser sets HOME to the user's own; the caller's HOME (a seeded profile) wins.
+            command = ["runuser", "-u", user, "--", "env", "HOME=" + env["HOME"]] + command
+        self.xterm = subprocess.Popen((prefix or []) + command, env=env,
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     # ---- players -------------------------------------------------------------------------
 

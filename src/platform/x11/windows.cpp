@@ -22,9 +22,12 @@ constexpr long kMaxTitleLength = 255;
 constexpr int kMoveCheckMs = 10;
 constexpr int kMoveCheckCount = 10;
 constexpr int kMoveAttempts = 2;
+constexpr int kFocusCheckCount = 5;
 
 Display* display;
 Window root;
+// The window that had the keyboard focus when the viewer started: the operator's console.
+Window keyboardHome = None;
 
 Atom netSupportingWmCheck;
 Atom netClientList;
@@ -179,6 +182,11 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
     // The players must not inherit the connection.
     fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
     root = DefaultRootWindow(display);
+    int revertTo = 0;
+    XGetInputFocus(display, &keyboardHome, &revertTo);
+    if (keyboardHome == PointerRoot) {
+        keyboardHome = None;
+    }
     netSupportingWmCheck = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
     netClientList = XInternAtom(display, "_NET_CLIENT_LIST", False);
     netWmName = XInternAtom(display, "_NET_WM_NAME", False);
@@ -247,22 +255,34 @@ void restoreWindow(WindowHandle handle) {
         XFlush(display);
         return;
     }
-    // NOTE: openbox gives the keyboard focus to a window it restores. The operator's keys must
-    // keep reaching the console, so once the window is back the focus returns where it was.
+    // NOTE: openbox gives the keyboard focus to a window it restores, as it does to the players'
+    // new windows. The operator's keys must keep reaching the console, so once the window is
+    // back the focus returns to the console the viewer was started from, or else to the window
+    // that had it.
     Window focused = None;
     int revertTo = 0;
     XGetInputFocus(display, &focused, &revertTo);
+    if (keyboardHome != None && keyboardHome != window && isViewable(keyboardHome)) {
+        focused = keyboardHome;
+    }
     XMapRaised(display, window);
     XSync(display, False);
     for (int check = 0; check < kMoveCheckCount && !isViewable(window); ++check) {
         pauseMs(kMoveCheckMs);
     }
-    if (focused != None && focused != PointerRoot && focused != window && isViewable(focused)) {
+    if (focused == None || focused == PointerRoot || focused == window || !isViewable(focused)) {
+        XFlush(display);
+        return;
+    }
+    // The window manager moves the focus right after it maps the window; give it a moment.
+    for (int check = 0; check < kFocusCheckCount; ++check) {
         Window now = None;
         XGetInputFocus(display, &now, &revertTo);
         if (now != focused) {
             XSetInputFocus(display, focused, RevertToParent, CurrentTime);
+            break;
         }
+        pauseMs(kMoveCheckMs);
     }
     XFlush(display);
 }

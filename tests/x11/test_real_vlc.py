@@ -1,0 +1,221 @@
+"""The viewer with the real VLC on four live test streams from ffmpeg, under openbox. A
+screenshot of the grid is kept in build/test-artifacts/grid-vlc.png."""
+import os
+import pwd
+import re
+import shutil
+import subprocess
+import tempfile
+
+import pytest
+
+from console_session import ConsoleSession, xtool
+from viewer import NAMESPACE_WITH_MULTICAST, free_base_port, send_udp, send_udp_in_namespace
+
+VLC = shutil.which("vlc", path="/usr/bin:/usr/local/bin")
+TEST_USER = "rezerivove-test"
+GEOMETRY = (0, 0, 480, 270, 0, 30, 960, 200)
+ARTIFACTS = os.path.join(os.path.dirname(os.path.abspath(os.environ.get(
+    "REZERIVOVE_BINARY", "build/linux/rezerivove"))), "test-artifacts")
+
+pytestmark = pytest.mark.skipif(VLC is None, reason="VLC is not installed")
+
+
+def unprivileged_user():
+    """VLC refuses to run as root: as root, the viewer runs as a user made for the tests."""
+    if os.geteuid() != 0:
+        return None
+    try:
+        pwd.getpwnam(TEST_USER)
+    except KeyError:
+        subprocess.run(["useradd", "--system", "--no-create-home", "--shell", "/usr/sbin/nologin",
+                        TEST_USER], check=True)
+    return TEST_USER
+
+
+def seeded_home(user):
+    """A home whose VLC profile has the first-run privacy question answered."""
+    home = tempfile.mkdtemp(prefix="rezerivove-vlc-home-")
+    os.makedirs(os.path.join(home, ".config", "vlc"))
+    with open(os.path.join(home, ".config", "vlc", "vlcrc"), "w") as vlcrc:
+        vlcrc.write("[qt]\nqt-privacy-ask=0\n")
+    if user is not None:
+        entry = pwd.getpwnam(user)
+        for directory, _, files in os.walk(home):
+            for name in [directory] + [os.path.join(directory, f) for f in files]:
+                os.chown(name, entry.pw_uid, entry.pw_gid)
+    return home
+
+
+def start_test_streams(base, address="127.0.0.1", prefix=None):
+    """Four live 320x180 test pictures to base + 41 ... base + 44."""
+    outputs = []
+    for n in range(4):
+        # A key frame every second, so a player shows the picture soon after it starts.
+        outputs += ["-map", f"[v{n}]", "-c:v", "libx264", "-preset", "ultrafast", "-tune",
+                    "zerolatency", "-g", "25", "-f", "mpegts",
+                    f"udp://{address}:{base + 41 + n}?pkt_size=1316&ttl=1"]
+    return subprocess.Popen(
+        (prefix or []) + ["ffmpeg", "-loglevel", "error", "-nostdin", "-re", "-f", "lavfi", "-i",
+                          "testsrc=size=320x180:rate=25", "-filter_complex",
+                          "split=4[v0][v1][v2][v3]"] + outputs,
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def cell_brightness(image, left, top, width, height):
+    """Mean brightness, 0 to 1, of the inner part of a grid cell: a test picture is bright,
+    VLC's idle cone on black is dark."""
+    crop = f"{width // 2}x{height // 2}+{left + width // 4}+{top + height // 4}"
+    result = subprocess.run(["convert", image, "-crop", crop, "-format", "%[fx:mean]", "info:"],
+                            capture_output=True, text=True, timeout=30)
+    return float(result.stdout or 0)
+
+
+def children(pid):
+    found = []
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                with open(f"/proc/{entry}/stat") as stat:
+                    if int(stat.read().rsplit(")", 1)[1].split()[1]) == pid:
+                        found.append(int(entry))
+            except (FileNotFoundError, ProcessLookupError):
+                pass
+    return found
+
+
+def descendants(pid):
+    result = []
+    for child in children(pid):
+        result += [child] + descendants(child)
+    return result
+
+
+def vlc_players(session):
+    """Player number -> pid of each running VLC the viewer started."""
+    players = {}
+    for pid in descendants(session.xterm.pid):
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                words = cmdline.read().split(b"\0")
+        except FileNotFoundError:
+            continue
+        if words and words[0].endswith(b"vlc"):
+            port = int(re.search(rb":(\d+)$", words[-2] if not words[-1] else words[-1]).group(1))
+            players[port - session.base - 40] = pid
+    return players
+
+
+def windows_by_pid(session):
+    listed = xtool(session.display, "xprop", "-root", "_NET_CLIENT_LIST")
+    windows = {}
+    for window in re.findall(r"0x[0-9a-f]+", listed):
+        pid = re.search(r"= (\d+)", xtool(session.display, "xprop", "-id", window, "_NET_WM_PID"))
+        if pid:
+            windows[int(pid.group(1))] = int(window, 16)
+    return windows
+
+
+class VlcGrid:
+    """Four real VLCs started by the viewer in an xterm, under openbox, on live test streams."""
+
+    def __init__(self, address="127.0.0.1", namespace=None):
+        user = unprivileged_user()
+        self.base = free_base_port()
+        self.home = seeded_home(user)
+        self.streams = None
+        self.session = ConsoleSession(window_manager=True, geometry=GEOMETRY, address=address,
+                                      test_player=False, user=user, base=self.base,
+                                      extra_env={"HOME": self.home}, prefix=namespace)
+        # In a namespace of the session's own, the streams start inside it.
+        stream_prefix = None
+        if namespace is not None:
+            assert self.session.wait_until(lambda: descendants(self.session.xterm.pid), 10)
+            stream_prefix = ["nsenter", f"--net=/proc/{self.session.xterm.pid}/ns/net"]
+        self.streams = start_test_streams(self.base, address, stream_prefix)
+        self.players = {}
+
+    def wait_for_players(self):
+        assert self.session.wait_until(lambda: len(vlc_players(self.session)) == 4, 20)
+        self.players = vlc_players(self.session)
+
+    def window(self, player):
+        return windows_by_pid(self.session).get(self.players[player])
+
+    def wait_for_grid_and_pictures(self, screenshot):
+        left, top, width, height = GEOMETRY[:4]
+        cells = {1: (left, top), 2: (left + width, top), 3: (left, top + height),
+                 4: (left + width, top + height)}
+        session = self.session
+        assert session.wait_until(lambda: session.console_window() is not None, 20)
+        assert session.wait_until(lambda: all(
+            session.outer_geometry(self.window(n)) == ((x, y, width, height), True)
+            for n, (x, y) in cells.items()), 20), {
+            n: session.outer_geometry(self.window(n)) for n in cells}
+
+        # Wait for the four pictures to play, and keep what the operator sees.
+        os.makedirs(os.path.dirname(screenshot), exist_ok=True)
+
+        def four_pictures():
+            subprocess.run(["import", "-display", session.display, "-window", "root", screenshot],
+                           check=True, timeout=30)
+            return all(cell_brightness(screenshot, x, y, width, height) > 0.25
+                       for x, y in cells.values())
+
+        assert session.wait_until(four_pictures, 30), [
+            cell_brightness(screenshot, x, y, width, height) for x, y in cells.values()]
+
+    def close(self):
+        running = vlc_players(self.session)
+        self.session.close()
+        for pid in list(running.values()) + list(self.players.values()):
+            try:
+                os.kill(pid, 9)
+            except ProcessLookupError:
+                pass
+        if self.streams is not None:
+            self.streams.kill()
+            self.streams.wait(10)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records():
+    grid = VlcGrid()
+    try:
+        grid.wait_for_players()
+        grid.wait_for_grid_and_pictures(os.path.join(ARTIFACTS, "grid-vlc.png"))
+        session = grid.session
+
+        send_udp(grid.base + 1, b"$0,1\r\n$94,Studio A\r\n$0,2\r\n$96,3\r\n$0,0\r\n")
+        assert session.wait_until(lambda: session.title(grid.window(1)) == "Studio A", 10), \
+            session.title(grid.window(1))
+        # S stops player 2; VLC then shows its own title again.
+        assert session.wait_until(
+            lambda: session.title(grid.window(2)) == "VLC media player", 10), \
+            session.title(grid.window(2))
+
+        session.type_keys("Return")
+        assert session.exit_code(20) == 0
+        assert all(not os.path.exists(f"/proc/{pid}") for pid in grid.players.values())
+    finally:
+        grid.close()
+
+
+@pytest.mark.skipif(os.geteuid() != 0, reason="a private network namespace needs root")
+def test_multicast_streams_and_status_reach_players_and_viewer_in_a_private_network():
+    group = "239.1.2.3"
+    grid = VlcGrid(address=group, namespace=NAMESPACE_WITH_MULTICAST)
+    try:
+        grid.wait_for_players()
+        grid.wait_for_grid_and_pictures(os.path.join(ARTIFACTS, "grid-vlc-multicast.png"))
+        session = grid.session
+        inside = grid.players[1]  # a process inside the namespace
+        send_udp_in_namespace(inside, group, grid.base + 1,
+                              b"$0,3\r\n$94,Group title\r\n$0,0\r\n")
+        send_udp_in_namespace(inside, group, grid.base + 2, b"Group text\r\n")
+        assert session.wait_until(lambda: session.title(grid.window(3)) == "Group title", 10)
+        assert session.wait_until(lambda: b"Group text\r\r\n" in session.console_output(), 10)
+        session.type_keys("Return")
+        assert session.exit_code(20) == 0
+    finally:
+        grid.close()
