@@ -1,234 +1,26823 @@
-"""Runs the real viewer for the program tests: exact stdout bytes, exit codes, timings."""
-import os
-import random
-import signal
-import socket
-import subprocess
-import tempfile
-import threading
-import time
+    def running_players(self):
+        return running_players(self.log_dir)
 
-BINARY = os.environ.get("REZERIVOVE_BINARY", "build/linux/rezerivove")
-TEST_PLAYER = os.environ.get("REZERIVOVE_TEST_PLAYER", "build/linux/tests/player/vlc")
+"    def running_players(self):
+        return running_players(self.log_dir)
 
-BANNER = b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n"
-USAGE = (b"Usage: rezerivove3v20 IPADDRESS IPPORT IPINTERFACEADDRESS "
-         b"VLCLEFT VLCTOP VLCWIDTH VLCHEIGHT\r\nINFOLEFT INFOTOP INFOWIDTH INFOHEIGHT\r\n")
-ALREADY_RUNNING = b"******* rezerivove-3v20b is already running *******\r\n\r\n"
-KEY_HINTS = (b"Hit ENTER or CTRL-C to quit\r\nHit Y to toggle half size\r\nHit H to hide\r\n"
-             b"Hit V to display\r\n\r\n")
-EXITING = b"Exiting\r\n"
-GEOMETRY = ["0", "0", "480", "270", "0", "30", "960", "200"]
-ERROR_PAUSE = 3.0
+"    def running_players(self):
+        return running_players(self.log_dir)
 
+"    def running_players(self):
+        return running_players(self.log_dir)
 
-def free_base_port():
-    """A base port whose status and text ports are both free on loopback."""
-    for _ in range(200):
-        base = random.randrange(20000, 60000)
-        probes = []
-        try:
-            for offset in (1, 2):
-                probe = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-                probes.append(probe)
-                probe.bind(("127.0.0.1", base + offset))
-            return base
-        except OSError:
-            continue
-        finally:
-            for probe in probes:
-                probe.close()
-    raise RuntimeError("no free base port")
+R    def running_players(self):
+        return running_players(self.log_dir)
 
+u    def running_players(self):
+        return running_players(self.log_dir)
 
-def arguments(address="127.0.0.1", port=None, interface="127.0.0.1"):
-    return [address, str(port if port is not None else free_base_port()), interface] + GEOMETRY
+n    def running_players(self):
+        return running_players(self.log_dir)
 
+s    def running_players(self):
+        return running_players(self.log_dir)
 
-def make_fake_player(directory):
-    """The test player as vlc in `directory`, to be put first in PATH."""
-    path = os.path.join(directory, "vlc")
-    os.symlink(os.path.abspath(TEST_PLAYER), path)
-    return path
+     def running_players(self):
+        return running_players(self.log_dir)
 
+t    def running_players(self):
+        return running_players(self.log_dir)
 
-class XServer:
-    """An Xvfb of our own on a free display number, optionally with openbox managing it."""
+h    def running_players(self):
+        return running_players(self.log_dir)
 
-    def __init__(self, window_manager=False, size="1600x1000"):
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten",
-             "tcp", "-noreset"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as ready:
-            number = ready.readline().strip()
-        if not number:
-            self.xvfb.kill()
-            raise RuntimeError("Xvfb did not start")
-        self.display = ":" + number
-        self.window_manager = None
-        if window_manager:
-            self.window_manager = subprocess.Popen(
-                ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display),
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            deadline = time.monotonic() + 10
-            while time.monotonic() < deadline and not self._window_manager_ready():
-                time.sleep(0.05)
+e    def running_players(self):
+        return running_players(self.log_dir)
 
-    def _window_manager_ready(self):
-        result = subprocess.run(["xprop", "-root", "-display", self.display,
-                                 "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
-        return "window id" in result.stdout
+     def running_players(self):
+        return running_players(self.log_dir)
 
-    def close(self):
-        for process in (self.window_manager, self.xvfb):
-            if process is not None and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(5)
+r    def running_players(self):
+        return running_players(self.log_dir)
 
+e    def running_players(self):
+        return running_players(self.log_dir)
 
-class Viewer:
-    """One run of the viewer with its own runtime directory (so its own single-instance guard)
-    and a fake player first in PATH. stdout is collected with the time each chunk arrived."""
+a    def running_players(self):
+        return running_players(self.log_dir)
 
-    def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None):
-        self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-")
-        self.runtime_dir = runtime_dir or self.own_dir.name
-        bin_dir = os.path.join(self.own_dir.name, "bin")
-        os.mkdir(bin_dir)
-        make_fake_player(bin_dir)
-        self.log_dir = os.path.join(self.own_dir.name, "players")
-        os.mkdir(self.log_dir)
-        environment = dict(os.environ)
-        environment["XDG_RUNTIME_DIR"] = self.runtime_dir
-        environment["TEST_PLAYER_LOG_DIR"] = self.log_dir
-        environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
-        if env:
-            environment.update(env)
-        self.chunks = []  # (time, bytes)
-        self.lock = threading.Lock()
-        self.started = time.monotonic()
-        self.process = subprocess.Popen((prefix or []) + [BINARY] + list(args), stdin=stdin,
-                                        stdout=subprocess.PIPE, env=environment)
-        self.reader = threading.Thread(target=self._read, daemon=True)
-        self.reader.start()
+l    def running_players(self):
+        return running_players(self.log_dir)
 
-    def _read(self):
-        while True:
-            chunk = os.read(self.process.stdout.fileno(), 65536)
-            if not chunk:
-                return
-            with self.lock:
-                self.chunks.append((time.monotonic(), chunk))
+     def running_players(self):
+        return running_players(self.log_dir)
 
-    @property
-    def output(self):
-        with self.lock:
-            return b"".join(chunk for _, chunk in self.chunks)
+v    def running_players(self):
+        return running_players(self.log_dir)
 
-    def arrival(self, marker):
-        """When the output first held `marker`, or None."""
-        seen = b""
-        with self.lock:
-            for when, chunk in self.chunks:
-                seen += chunk
-                if marker in seen:
-                    return when
-        return None
+i    def running_players(self):
+        return running_players(self.log_dir)
 
-    def wait_for(self, marker, timeout=10.0):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if marker in self.output:
-                return True
-            if self.process.poll() is not None:
-                self.reader.join(2)
-                return marker in self.output
-            time.sleep(0.02)
-        return False
+e    def running_players(self):
+        return running_players(self.log_dir)
 
-    def press(self, keys):
-        self.process.stdin.write(keys)
-        self.process.stdin.flush()
+w    def running_players(self):
+        return running_players(self.log_dir)
 
-    def signal(self, number=signal.SIGINT):
-        self.process.send_signal(number)
+e    def running_players(self):
+        return running_players(self.log_dir)
 
-    def finish(self, timeout=15.0):
-        """Waits for the end; returns (exit code, stdout, seconds since start)."""
-        code = self.process.wait(timeout)
-        ended = time.monotonic()
-        self.reader.join(5)
-        return code, self.output, ended - self.started
+r    def running_players(self):
+        return running_players(self.log_dir)
 
-    def player_pids(self):
-        """Process ids of the players this viewer started, from their logs."""
-        return sorted(int(name[len("player-"):-len(".log")]) for name in os.listdir(self.log_dir)
-                      if name.startswith("player-"))
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
 
     def running_players(self):
-        running = []
-        for pid in self.player_pids():
-            try:
-                with open(f"/proc/{pid}/stat") as stat:
-                    if stat.read().rsplit(")", 1)[1].split()[0] != "Z":
-                        running.append(pid)
-            except FileNotFoundError:
-                pass
-        return running
+        return running_players(self.log_dir)
 
-    def close(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait(5)
-        # Players left behind by an error exit or a failed test.
-        for pid in self.running_players():
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        if self.process.stdin:
-            self.process.stdin.close()
-        self.process.stdout.close()
-        self.own_dir.cleanup()
+i    def running_players(self):
+        return running_players(self.log_dir)
 
-    def __enter__(self):
-        return self
+m    def running_players(self):
+        return running_players(self.log_dir)
 
-    def __exit__(self, *exc):
-        self.close()
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
 
 
-def send_udp(port, payload, address="127.0.0.1"):
-    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as sender:
-        sender.sendto(payload, (address, port))
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
 
 
-def send_udp_in_namespace(pid, address, port, payload):
-    """Sends one datagram from inside the network namespace of process `pid`, multicast through
-    its loopback."""
-    script = (
-        "import socket\n"
-        "s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)\n"
-        "s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_TTL, 1)\n"
-        "s.setsockopt(socket.IPPROTO_IP, socket.IP_MULTICAST_IF, socket.inet_aton('127.0.0.1'))\n"
-        f"s.sendto({payload!r}, ('{address}', {port}))\n")
-    subprocess.run(["nsenter", f"--net=/proc/{pid}/ns/net", "/usr/bin/python3", "-c", script],
-                   check=True, timeout=10)
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
 
 
-# A network namespace of its own whose loopback carries multicast.
-NAMESPACE_WITH_MULTICAST = [
-    "/usr/bin/unshare", "-n", "/bin/sh", "-c",
-    "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo"
-    ' && exec "$0" "$@"']
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
 
 
-def is_root():
-    return os.geteuid() == 0
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+B    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+Z    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+B    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+Z    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+B    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+W    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+W    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+K    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+q    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+X    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+4    def running_players(self):
+        return running_players(self.log_dir)
+
+8    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+7    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+9    def running_players(self):
+        return running_players(self.log_dir)
+
+6    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+6    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+K    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+7    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+7    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+7    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+`    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+`    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+j    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+X    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+X    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+6    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+X    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+4    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+X    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+<    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+W    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+K    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+V    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+z    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+j    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+j    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+X    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+#    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+B    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+Y    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+6    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+6    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+@    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+j    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+W    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+`    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+`    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
++    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+<    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+j    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+W    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+;    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+j    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+{    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+}    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+!    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+Z    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+5    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+#    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+K    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+*    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+7    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+K    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+`    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+`    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+K    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+D    def running_players(self):
+        return running_players(self.log_dir)
+
+G    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+R    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+O    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+F    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+'    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+7    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+'    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+{    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+!    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+}    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+'    def running_players(self):
+        return running_players(self.log_dir)
+
+{    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+}    def running_players(self):
+        return running_players(self.log_dir)
+
+'    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+{    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+}    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+\    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+{    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+}    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+y    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+3    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+1    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+#    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+w    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+N    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+P    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+E    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+W    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+H    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+M    def running_players(self):
+        return running_players(self.log_dir)
+
+U    def running_players(self):
+        return running_players(self.log_dir)
+
+L    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+I    def running_players(self):
+        return running_players(self.log_dir)
+
+C    def running_players(self):
+        return running_players(self.log_dir)
+
+A    def running_players(self):
+        return running_players(self.log_dir)
+
+S    def running_players(self):
+        return running_players(self.log_dir)
+
+T    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+[    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+b    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+h    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+-    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+,    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+&    def running_players(self):
+        return running_players(self.log_dir)
+
+&    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+k    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+m    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+&    def running_players(self):
+        return running_players(self.log_dir)
+
+&    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+p    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+a    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+2    def running_players(self):
+        return running_players(self.log_dir)
+
+4    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+/    def running_players(self):
+        return running_players(self.log_dir)
+
+4    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+v    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+l    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+'    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+&    def running_players(self):
+        return running_players(self.log_dir)
+
+&    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+x    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+c    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+$    def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+$    def running_players(self):
+        return running_players(self.log_dir)
+
+@    def running_players(self):
+        return running_players(self.log_dir)
+
+"    def running_players(self):
+        return running_players(self.log_dir)
+
+'    def running_players(self):
+        return running_players(self.log_dir)
+
+]    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+f    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+_    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+:    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+r    def running_players(self):
+        return running_players(self.log_dir)
+
+n    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+o    def running_players(self):
+        return running_players(self.log_dir)
+
+s    def running_players(self):
+        return running_players(self.log_dir)
+
+.    def running_players(self):
+        return running_players(self.log_dir)
+
+g    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+t    def running_players(self):
+        return running_players(self.log_dir)
+
+e    def running_players(self):
+        return running_players(self.log_dir)
+
+u    def running_players(self):
+        return running_players(self.log_dir)
+
+i    def running_players(self):
+        return running_players(self.log_dir)
+
+d    def running_players(self):
+        return running_players(self.log_dir)
+
+(    def running_players(self):
+        return running_players(self.log_dir)
+
+)    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+=    def running_players(self):
+        return running_players(self.log_dir)
+
+     def running_players(self):
+        return running_players(self.log_dir)
+
+0    def running_players(self):
+        return running_players(self.log_dir)
+
+
+    def running_players(self):
+        return running_players(self.log_dir)
+

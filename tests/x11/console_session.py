@@ -6,7 +6,7 @@ import subprocess
 import tempfile
 import time
 
-from viewer import BINARY, XServer, free_base_port, make_fake_player
+from viewer import BINARY, XServer, free_base_port, make_fake_player, running_players
 
 
 def xtool(display, *command):
@@ -153,16 +153,7 @@ class ConsoleSession:
             return log.read()
 
     def running_players(self):
-        running = []
-        for name in os.listdir(self.log_dir):
-            pid = int(name[len("player-"):-len(".log")])
-            try:
-                with open(f"/proc/{pid}/stat") as stat:
-                    if stat.read().rsplit(")", 1)[1].split()[0] != "Z":
-                        running.append(pid)
-            except FileNotFoundError:
-                pass
-        return running
+        return running_players(self.log_dir)
 
     def close(self):
         try:
