@@ -22,7 +22,7 @@ constexpr long kMaxTitleLength = 255;
 constexpr int kMoveCheckMs = 10;
 constexpr int kMoveCheckCount = 10;
 constexpr int kMoveAttempts = 2;
-constexpr int kFocusCheckCount = 5;
+constexpr int kFocusCheckCount = 10;
 
 Display* display;
 Window root;
