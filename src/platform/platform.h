@@ -69,8 +69,7 @@ struct ProcessInfo {
 // (words separated by blanks), inheriting nothing. On failure stores the platform's error code.
 bool startProcess(const char* program, const char* commandLine, ProcessInfo* process,
                   int* errorCode);
-// True when the process has ended; stores its exit status. An ended process counts as never
-// started from then on.
+// True when the process has ended; stores its exit status. Ending it afterwards is harmless.
 bool processHasEnded(ProcessInfo* process, int* exitStatus);
 // Ends the process without asking it to close and releases its handles. Does nothing for a
 // process never started.

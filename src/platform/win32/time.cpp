@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+void sleepMs(int milliseconds) {
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+}  // namespace platform

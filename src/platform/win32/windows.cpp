@@ -1,0 +1,87 @@
+// Windows of other programs: the players' windows and the viewer's own console window.
+//
+// A player that hangs must not freeze the monitor, so titles and keys are sent with a timeout
+// and given up on a window that does not answer; for a responsive window this is the same as
+// SetWindowTextA and SendMessageA.
+#include <windows.h>
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr UINT kAnswerTimeoutMs = 500;
+
+HWND windowOf(platform::WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+struct Listing {
+    platform::WindowVisitor visit;
+    void* context;
+};
+
+BOOL CALLBACK visitWindow(HWND window, LPARAM parameter) {
+    const Listing& listing = *reinterpret_cast<const Listing*>(parameter);
+    platform::WindowInfo info;
+    info.handle = reinterpret_cast<platform::WindowHandle>(window);
+    info.title[0] = '\0';
+    GetWindowTextA(window, info.title, static_cast<int>(platform::kWindowTitleSize));
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    info.ownerProcessId = owner;
+    return listing.visit(info, listing.context) ? TRUE : FALSE;
+}
+
+void sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                        &result);
+}
+
+}  // namespace
+
+namespace platform {
+
+bool openWindowSystem(char*, std::size_t) {
+    return true;
+}
+
+void listTopLevelWindows(WindowVisitor visit, void* context) {
+    // NOTE: EnumWindows, not EnumChildWindows with no parent: under Wine the latter fails with
+    // error 1400 and never calls back.
+    Listing listing = {visit, context};
+    EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&listing));
+}
+
+void minimizeWindow(WindowHandle window) {
+    if (window != 0) {
+        ShowWindow(windowOf(window), SW_MINIMIZE);
+    }
+}
+
+void restoreWindow(WindowHandle window) {
+    if (window != 0) {
+        ShowWindow(windowOf(window), SW_RESTORE);
+    }
+}
+
+void moveWindow(WindowHandle window, int left, int top, int width, int height) {
+    if (window != 0) {
+        MoveWindow(windowOf(window), left, top, width, height, TRUE);
+    }
+}
+
+void setWindowTitle(WindowHandle window, const char* title) {
+    if (window != 0) {
+        sendWithin(windowOf(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title));
+    }
+}
+
+void sendKey(WindowHandle window, int virtualKey) {
+    if (window != 0) {
+        sendWithin(windowOf(window), WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 0);
+        sendWithin(windowOf(window), WM_KEYUP, static_cast<WPARAM>(virtualKey), 0);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,108 @@
+// A stand-in for VLC on Windows, for the tests under Wine: one top-level window titled
+// "VLC media player", and a log of what the viewer does to it.
+//
+//   TEST_PLAYER_LOG_DIR  folder for the log, one file per process: player-<pid>.log
+//   TEST_PLAYER_EXIT     exit at once with this status, before showing a window
+//
+// Log lines: "<ms> <event> ...", <ms> from GetTickCount64:
+//   commandline <text>       the command line as the process got it
+//   window <handle>          the window is created
+//   keydown <code> | keyup <code>
+//   title <text>             WM_SETTEXT
+//   minimized | restored     WM_SIZE with SIZE_MINIMIZED or SIZE_RESTORED
+//   geometry <x> <y> <w> <h> the outer rectangle after every move or size change
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+FILE* logFile = nullptr;
+
+void logLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void logLine(const char* format, ...) {
+    if (logFile == nullptr) {
+        return;
+    }
+    std::fprintf(logFile, "%llu ", static_cast<unsigned long long>(GetTickCount64()));
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(logFile, format, arguments);
+    va_end(arguments);
+    std::fputc('\n', logFile);
+    std::fflush(logFile);
+}
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            logLine("keydown %u", static_cast<unsigned>(wParam));
+            return 0;
+        case WM_KEYUP:
+            logLine("keyup %u", static_cast<unsigned>(wParam));
+            return 0;
+        case WM_SETTEXT:
+            logLine("title %s", reinterpret_cast<const char*>(lParam));
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) {
+                logLine("minimized");
+            } else if (wParam == SIZE_RESTORED) {
+                logLine("restored");
+            }
+            break;
+        case WM_WINDOWPOSCHANGED: {
+            RECT outer;
+            if (!IsIconic(window) && GetWindowRect(window, &outer)) {
+                logLine("geometry %ld %ld %ld %ld", outer.left, outer.top, outer.right - outer.left,
+                        outer.bottom - outer.top);
+            }
+            break;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const char* exitNow = std::getenv("TEST_PLAYER_EXIT");
+    if (exitNow != nullptr) {
+        return std::atoi(exitNow);
+    }
+    const char* logDir = std::getenv("TEST_PLAYER_LOG_DIR");
+    if (logDir != nullptr) {
+        char path[MAX_PATH];
+        std::snprintf(path, sizeof path, "%s\\player-%lu.log", logDir,
+                      static_cast<unsigned long>(GetCurrentProcessId()));
+        logFile = std::fopen(path, "a");
+    }
+    logLine("commandline %s", GetCommandLineA());
+
+    WNDCLASSA windowClass;
+    ZeroMemory(&windowClass, sizeof windowClass);
+    windowClass.lpfnWndProc = windowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH));
+    windowClass.lpszClassName = "TestPlayer";
+    RegisterClassA(&windowClass);
+    HWND window =
+        CreateWindowA("TestPlayer", "VLC media player", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 320, 180, nullptr, nullptr, instance, nullptr);
+    logLine("window %llu", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
+    ShowWindow(window, SW_SHOWNORMAL);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,182 @@
+"""The Windows build under Wine: start-up paths, sockets, players, grid, titles and keys.
+printf in text mode writes each "\r\n" as "\r\r\n", as any Windows console program does."""
+import os
+import signal
+import threading
+import time
+
+import pytest
+
+from viewer import free_base_port, send_udp
+from wine_prefix import TEST_PLAYER_EXE, VIEWER_EXE, WinePrefix
+
+pytestmark = pytest.mark.skipif(not os.path.exists(VIEWER_EXE) or
+                                not os.path.exists(TEST_PLAYER_EXE),
+                                reason="the Windows build is not there (cmake --preset windows)")
+
+
+def windows_text(text):
+    """What a text-mode stream makes of the text: every line feed leaves as CR LF."""
+    return text.replace(b"\n", b"\r\n")
+
+
+BANNER = windows_text(b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n")
+USAGE = windows_text(b"Usage: rezerivove3v20 IPADDRESS IPPORT IPINTERFACEADDRESS "
+                     b"VLCLEFT VLCTOP VLCWIDTH VLCHEIGHT\r\nINFOLEFT INFOTOP INFOWIDTH INFOHEIGHT\r\n")
+KEY_HINTS = windows_text(b"Hit ENTER or CTRL-C to quit\r\nHit Y to toggle half size\r\n"
+                         b"Hit H to hide\r\nHit V to display\r\n\r\n")
+EXITING = windows_text(b"Exiting\r\n")
+GEOMETRY = ["0", "0", "480", "270", "0", "30", "960", "200"]
+
+
+@pytest.fixture(scope="module")
+def wine():
+    prefix = WinePrefix()
+    prefix.install_player("64")
+    yield prefix
+    prefix.close()
+
+
+class Run:
+    """One viewer under wine, its output collected as it comes."""
+
+    def __init__(self, wine, args, env=None):
+        self.started = time.monotonic()
+        self.process = wine.start(args, env)
+        self.output = b""
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+
+    def _read(self):
+        while True:
+            chunk = os.read(self.process.stdout.fileno(), 65536)
+            if not chunk:
+                return
+            self.output += chunk
+
+    def wait_for(self, marker, timeout=20.0):
+        deadline = time.monotonic() + timeout
+        while marker not in self.output and time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                break
+            time.sleep(0.05)
+        return marker in self.output
+
+    def finish(self, timeout=30.0):
+        code = self.process.wait(timeout)
+        self.reader.join(5)
+        return code, self.output, time.monotonic() - self.started
+
+    def interrupt(self):
+        """Ctrl-C, as Wine hands a SIGINT to the console control handler."""
+        self.process.send_signal(signal.SIGINT)
+
+
+def arguments(base, address="127.0.0.1"):
+    return [address, str(base), "0.0.0.0"] + GEOMETRY
+
+
+FAILURES = [
+    ("no arguments", [], 1, USAGE),
+    ("invalid address", ["1.2.3.x", "5000", "0.0.0.0"] + GEOMETRY, 2,
+     windows_text(b"Invalid address: 1.2.3.x\r\n")),
+    ("port 1023", ["127.0.0.1", "1023", "0.0.0.0"] + GEOMETRY, 3,
+     windows_text(b"Invalid port: 1023\r\n")),
+    ("port 65536", ["127.0.0.1", "65536", "0.0.0.0"] + GEOMETRY, 3,
+     windows_text(b"Invalid port: 0\r\n")),
+]
+
+
+@pytest.mark.parametrize("name,args,code,message", FAILURES, ids=[f[0] for f in FAILURES])
+def test_failing_start(wine, name, args, code, message):
+    exit_code, output, seconds = Run(wine, args).finish()
+    assert output == BANNER + message
+    assert exit_code == code
+    assert seconds >= 2.9
+
+
+def test_no_player_installed(wine):
+    wine.install_player(None)
+    try:
+        exit_code, output, _ = Run(wine, arguments(free_base_port())).finish()
+    finally:
+        wine.install_player("64")
+    assert (exit_code, output) == (10, BANNER + windows_text(b"Cannot find VLC\r\n"))
+
+
+def test_player_at_the_second_path_only_is_used(wine):
+    wine.install_player("x86")
+    wine.clear_logs()
+    base = free_base_port()
+    try:
+        run = Run(wine, arguments(base))
+        assert run.wait_for(KEY_HINTS), run.output
+        logs = wine.player_logs(base)
+        assert sorted(logs) == [1, 2, 3, 4]
+        run.interrupt()
+        assert run.finish()[0] == 0
+    finally:
+        wine.install_player("64")
+
+
+def test_player_that_ends_at_once_is_a_failed_start(wine):
+    exit_code, output, _ = Run(wine, arguments(free_base_port()),
+                               env={"TEST_PLAYER_EXIT": "3"}).finish()
+    assert (exit_code, output) == (5, BANNER + windows_text(b"CreateProcess failed (3).\n"))
+
+
+def test_grid_titles_status_records_and_ctrl_c(wine):
+    wine.clear_logs()
+    base = free_base_port()
+    run = Run(wine, arguments(base))
+    try:
+        assert run.wait_for(KEY_HINTS), run.output
+        logs = wine.player_logs(base)
+        assert sorted(logs) == [1, 2, 3, 4]
+        cells = {1: (0, 0), 2: (480, 0), 3: (0, 270), 4: (480, 270)}
+        for player, (left, top) in cells.items():
+            log = logs[player]
+            assert log[0] == ("commandline  --qt-minimal-view --no-qt-video-autoresize "
+                              f"--no-video-title-show --no-qt-system-tray "
+                              f"udp://@127.0.0.1:{base + 40 + player}")
+            # Minimized, restored, moved into its cell, then titled.
+            last_minimized = max(i for i, line in enumerate(log) if line == "minimized")
+            after = log[last_minimized + 1:]
+            assert "restored" in after
+            assert f"geometry {left} {top} 480 270" in after, log
+            assert after[-1] == f"title {player}: udp://@127.0.0.1:{base + 40 + player}  Tarnvale"
+
+        # A second copy is refused while this one runs.
+        exit_code, output, _ = Run(wine, []).finish()
+        assert (exit_code, output) == (99, BANNER + windows_text(
+            b"******* rezerivove-3v20b is already running *******\r\n\r\n"))
+
+        send_udp(base + 2, b"Source says %s\r\n")
+        send_udp(base + 1, b"$0,1\r\n$94,Studio A\r\n$0,2\r\n$96,5\r\n$0,3\r\n$97,2\r\n"
+                           b"$94,Studio C\r\n$0,4\r\n$99,gone\r\n$0,0\r\n")
+
+        def after_layout(player):
+            log = wine.player_logs(base)[player]
+            grid = max(i for i, line in enumerate(log) if line.startswith("title ") and
+                       "Tarnvale" in line)
+            return [line for line in log[grid + 1:]
+                    if line.startswith(("title", "keydown", "keyup"))]
+
+        deadline = time.monotonic() + 10
+        expected = {1: ["title Studio A"], 2: ["keydown 83", "keyup 83", "title "],
+                    3: ["keydown 78", "keyup 78", "title Studio C"],
+                    4: ["title 4:  *TS diverted to another location*"]}
+        while time.monotonic() < deadline and any(
+                after_layout(n) != lines for n, lines in expected.items()):
+            time.sleep(0.1)
+        assert {n: after_layout(n) for n in expected} == expected
+        assert run.wait_for(windows_text(b"Source says %s\r\n"), 5)
+
+        run.interrupt()
+        exit_code, output, _ = run.finish()
+        assert exit_code == 0
+        assert wine.running_players() == []
+        assert output == BANNER + KEY_HINTS + windows_text(b"Source says %s\r\n") + EXITING
+    finally:
+        if run.process.poll() is None:
+            run.process.kill()

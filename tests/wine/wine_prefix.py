@@ -1,0 +1,87 @@
+"""The Windows build under Wine: a fresh prefix on an Xvfb of its own, the test player installed
+where VLC installs itself."""
+import os
+import shutil
+import subprocess
+import tempfile
+
+from viewer import XServer
+
+WINDOWS_BUILD = os.environ.get("REZERIVOVE_WINDOWS_BUILD", "build/windows")
+VIEWER_EXE = os.path.join(WINDOWS_BUILD, "rezerivove.exe")
+TEST_PLAYER_EXE = os.path.join(WINDOWS_BUILD, "tests", "player", "vlc.exe")
+PLAYER_DIRS = {"64": "Program Files/VideoLAN/VLC", "x86": "Program Files (x86)/VideoLAN/VLC"}
+
+
+def windows_path(unix_path):
+    """The same file as Wine's Z: drive names it."""
+    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
+
+
+class WinePrefix:
+    def __init__(self):
+        self.server = XServer()
+        self.dir = tempfile.mkdtemp(prefix="rezerivove-wine-")
+        self.prefix = os.path.join(self.dir, "prefix")
+        self.log_dir = os.path.join(self.dir, "players")
+        os.mkdir(self.log_dir)
+        self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d",
+                        DISPLAY=self.server.display,
+                        TEST_PLAYER_LOG_DIR=windows_path(self.log_dir))
+        subprocess.run(["wineboot", "-i"], env=self.env, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=120, check=True)
+
+    def drive_c(self, path):
+        return os.path.join(self.prefix, "drive_c", path)
+
+    def install_player(self, where="64"):
+        """The test player as vlc.exe in one of the places VLC installs itself, and only there."""
+        for directory in PLAYER_DIRS.values():
+            shutil.rmtree(self.drive_c(directory), ignore_errors=True)
+        if where is not None:
+            os.makedirs(self.drive_c(PLAYER_DIRS[where]))
+            shutil.copy(TEST_PLAYER_EXE, self.drive_c(PLAYER_DIRS[where] + "/vlc.exe"))
+
+    def start(self, args, env=None):
+        return subprocess.Popen(["wine", os.path.abspath(VIEWER_EXE)] + list(args),
+                                env=dict(self.env, **(env or {})), stdin=subprocess.DEVNULL,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+
+    def player_logs(self, base):
+        """Player number -> log lines without their times."""
+        logs = {}
+        for name in os.listdir(self.log_dir):
+            with open(os.path.join(self.log_dir, name), errors="replace") as log:
+                lines = [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
+            for line in lines:
+                if line.startswith("commandline"):
+                    port = int(line.rsplit(":", 1)[1])
+                    logs[port - base - 40] = lines
+        return logs
+
+    def running_players(self):
+        """Unix process ids of the vlc.exe processes still running in this prefix."""
+        running = []
+        for entry in os.listdir("/proc"):
+            if not entry.isdigit():
+                continue
+            try:
+                with open(f"/proc/{entry}/cmdline", "rb") as cmdline:
+                    if b"vlc.exe" not in cmdline.read():
+                        continue
+                with open(f"/proc/{entry}/environ", "rb") as environ:
+                    if b"WINEPREFIX=" + self.prefix.encode() + b"\0" in environ.read():
+                        running.append(int(entry))
+            except OSError:
+                pass
+        return running
+
+    def clear_logs(self):
+        for name in os.listdir(self.log_dir):
+            os.remove(os.path.join(self.log_dir, name))
+
+    def close(self):
+        subprocess.run(["wineserver", "-k"], env=self.env, timeout=30)
+        self.server.close()
+        shutil.rmtree(self.dir, ignore_errors=True)
