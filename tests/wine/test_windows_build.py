@@ -7,11 +7,15 @@ import time
 
 import pytest
 
-from viewer import free_base_port, send_udp
-from wine_prefix import TEST_PLAYER_EXE, VIEWER_EXE, WinePrefix
+from test_multicast import GROUP as GROUP_ADDRESS, group_users
+from viewer import NAMESPACE_WITH_MULTICAST, free_base_port, send_udp, send_udp_in_namespace
+import re
+import subprocess
 
-pytestmark = pytest.mark.skipif(not os.path.exists(VIEWER_EXE) or
-                                not os.path.exists(TEST_PLAYER_EXE),
+from wine_prefix import KEY_INJECTOR_EXE, TEST_PLAYER_EXE, VIEWER_EXE, WinePrefix
+
+pytestmark = pytest.mark.skipif(not all(os.path.exists(exe) for exe in
+                                    (VIEWER_EXE, TEST_PLAYER_EXE, KEY_INJECTOR_EXE)),
                                 reason="the Windows build is not there (cmake --preset windows)")
 
 
@@ -40,9 +44,9 @@ def wine():
 class Run:
     """One viewer under wine, its output collected as it comes."""
 
-    def __init__(self, wine, args, env=None):
+    def __init__(self, wine, args, env=None, prefix=None):
         self.started = time.monotonic()
-        self.process = wine.start(args, env)
+        self.process = wine.start(args, env, prefix)
         self.output = b""
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
@@ -180,3 +184,100 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
     finally:
         if run.process.poll() is None:
             run.process.kill()
+
+
+def x_geometry(wine, title):
+    """Where the X window of the Windows window with this title has its client area."""
+    env = dict(os.environ, DISPLAY=wine.server.display)
+    found = subprocess.run(["xdotool", "search", "--name", re.escape(title)], env=env,
+                           capture_output=True, text=True).stdout.split()
+    if not found:
+        return None
+    info = subprocess.run(["xwininfo", "-id", found[0]], env=env, capture_output=True,
+                          text=True).stdout
+    return tuple(int(re.search(label + r":\s+(-?\d+)", info).group(1))
+                 for label in ("Absolute upper-left X", "Absolute upper-left Y"))
+
+
+def wait_until(condition, timeout=15.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(0.1)
+    return condition()
+
+
+@pytest.mark.parametrize("quit_key", ["enter", "ctrl-c"])
+def test_console_keys_and_console_window(wine, quit_key):
+    wine.clear_logs()
+    base = free_base_port()
+    console = wine.start_in_console(arguments(base))
+    try:
+        assert wait_until(lambda: "Hit V to display" in wine.inject("--screen")[1], 30)
+        grid_title = "rezerivove : Tarnvale Multi VLC Viewer"
+
+        def last_geometry(player):
+            return [line for line in wine.player_logs(base)[player]
+                    if line.startswith("geometry")][-1]
+
+        full = {1: "geometry 0 0 480 270", 2: "geometry 480 0 480 270",
+                3: "geometry 0 270 480 270", 4: "geometry 480 270 480 270"}
+        half = {1: "geometry 0 0 240 135", 2: "geometry 240 0 240 135",
+                3: "geometry 0 135 240 135", 4: "geometry 240 135 240 135"}
+        assert wait_until(lambda: {n: last_geometry(n) for n in full} == full)
+        # The console window was found by the program name, titled and moved under the grid:
+        # its client area sits where player 1's does, 570 lower.
+        player_one = x_geometry(wine, f"1: udp://@127.0.0.1:{base + 41}  Tarnvale")
+        assert x_geometry(wine, grid_title) == (player_one[0], player_one[1] + 570)
+
+        if quit_key == "enter":
+            assert wine.inject("y")[0] == 0
+            assert wait_until(lambda: {n: last_geometry(n) for n in half} == half)
+            assert wine.inject("Y")[0] == 0
+            assert wait_until(lambda: {n: last_geometry(n) for n in full} == full)
+            marks = {n: len(wine.player_logs(base)[n]) for n in full}
+            assert wine.inject("h")[0] == 0
+            assert wait_until(lambda: all(
+                "minimized" in wine.player_logs(base)[n][marks[n]:] for n in full))
+            marks = {n: len(wine.player_logs(base)[n]) for n in full}
+            assert wine.inject("v")[0] == 0
+            assert wait_until(lambda: all(
+                "restored" in wine.player_logs(base)[n][marks[n]:] for n in full))
+
+        assert wine.inject(quit_key)[0] == 0
+        assert wait_until(lambda: "Exiting" in wine.inject("--screen")[1], 10)
+        assert console.wait(30) == 0
+        assert wine.running_players() == []
+    finally:
+        if console.poll() is None:
+            console.kill()
+
+
+@pytest.mark.skipif(os.geteuid() != 0, reason="a private network namespace needs root")
+def test_multicast_group_joined_and_left_in_a_private_network():
+    # A prefix of its own, whose Wine server starts inside the namespace with the viewer: Wine's
+    # sockets live on in its server.
+    wine = WinePrefix()
+    try:
+        wine.install_player("64")
+        subprocess.run(["wineserver", "-w"], env=wine.env, timeout=60)
+        base = free_base_port()
+        # NOTE: Wine's sockets are Linux sockets, and Linux hands group traffic only to sockets
+        # bound to the group or to any address; the viewer binds to the interface, as Windows
+        # wants, so under Wine the interface is 0.0.0.0.
+        run = Run(wine, arguments(base, address=GROUP_ADDRESS), prefix=NAMESPACE_WITH_MULTICAST)
+        assert run.wait_for(KEY_HINTS), run.output
+        pid = run.process.pid
+        assert group_users(pid) == 2
+        send_udp_in_namespace(pid, GROUP_ADDRESS, base + 2, b"To the group\r\n")
+        assert run.wait_for(windows_text(b"To the group\r\n"), 10)
+        run.interrupt()
+        assert run.wait_for(EXITING, 10)
+        # During the final pause only the text socket is still a member.
+        assert group_users(pid) == 1
+        exit_code, output, _ = run.finish()
+        assert exit_code == 0
+        assert output == BANNER + KEY_HINTS + windows_text(b"To the group\r\n") + EXITING
+    finally:
+        wine.close()

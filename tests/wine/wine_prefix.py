@@ -10,6 +10,7 @@ from viewer import XServer
 WINDOWS_BUILD = os.environ.get("REZERIVOVE_WINDOWS_BUILD", "build/windows")
 VIEWER_EXE = os.path.join(WINDOWS_BUILD, "rezerivove.exe")
 TEST_PLAYER_EXE = os.path.join(WINDOWS_BUILD, "tests", "player", "vlc.exe")
+KEY_INJECTOR_EXE = os.path.join(WINDOWS_BUILD, "tests", "key_injector.exe")
 PLAYER_DIRS = {"64": "Program Files/VideoLAN/VLC", "x86": "Program Files (x86)/VideoLAN/VLC"}
 
 
@@ -43,10 +44,23 @@ class WinePrefix:
             os.makedirs(self.drive_c(PLAYER_DIRS[where]))
             shutil.copy(TEST_PLAYER_EXE, self.drive_c(PLAYER_DIRS[where] + "/vlc.exe"))
 
-    def start(self, args, env=None):
-        return subprocess.Popen(["wine", os.path.abspath(VIEWER_EXE)] + list(args),
+    def start(self, args, env=None, prefix=None):
+        return subprocess.Popen((prefix or []) + ["wine", os.path.abspath(VIEWER_EXE)] + list(args),
                                 env=dict(self.env, **(env or {})), stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+
+    def start_in_console(self, args):
+        """The viewer in a console window of its own (wineconsole), started as rezerivove.exe
+        from its folder; its exit code is wineconsole's."""
+        return subprocess.Popen(["wineconsole", "rezerivove.exe"] + list(args), env=self.env,
+                                cwd=os.path.abspath(WINDOWS_BUILD), stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def inject(self, *keys):
+        """Types keys into the viewer's console; "--screen" returns the console's text."""
+        result = subprocess.run(["wine", os.path.abspath(KEY_INJECTOR_EXE), "rezerivove.exe"] +
+                                list(keys), env=self.env, capture_output=True, timeout=60)
+        return result.returncode, result.stdout.decode(errors="replace")
 
     def player_logs(self, base):
         """Player number -> log lines without their times."""
