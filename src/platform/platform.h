@@ -52,6 +52,10 @@ void releaseInstanceGuard(GuardHandle guard);
 // `path`. Returns false when there is none.
 bool findPlayerExecutable(char* path, std::size_t pathSize);
 
+// Copies the path of the program `name` found in the platform's search path (PATH) into `path`.
+// Returns false when there is none.
+bool findProgram(const char* name, char* path, std::size_t pathSize);
+
 // Last component of a program path, after the platform's directory separator.
 const char* lastPathComponent(const char* path);
 
@@ -100,6 +104,11 @@ bool dropGroup(SocketHandle socket, std::uint32_t group, std::uint32_t interface
 // is waiting, the read failed, or the datagram was longer than `capacity` (it is then lost whole).
 int receiveDatagram(SocketHandle socket, char* buffer, int capacity);
 void closeSocket(SocketHandle socket);
+// For a sender to a multicast group: TTL 1, and out through `interfaceAddress` (0 for the
+// system's choice).
+bool setMulticastSending(SocketHandle socket, std::uint32_t interfaceAddress);
+bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port, const char* data,
+                  std::size_t length);
 
 // ---- Windows of other programs ---------------------------------------------------------------
 

@@ -136,6 +136,11 @@ bool findPlayerExecutable(char* path, std::size_t pathSize) {
     return true;
 }
 
+bool findProgram(const char* name, char* path, std::size_t pathSize) {
+    std::snprintf(path, pathSize, "/opt/bin/%s", name);
+    return true;
+}
+
 const char* lastPathComponent(const char* path) {
     const char* slash = std::strrchr(path, '/');
     return slash == nullptr ? path : slash + 1;
@@ -245,6 +250,18 @@ int receiveDatagram(SocketHandle socket, char* buffer, int capacity) {
 
 void closeSocket(SocketHandle socket) {
     record("closeSocket " + number(socket));
+}
+
+bool setMulticastSending(SocketHandle socket, std::uint32_t interfaceAddress) {
+    record("setMulticastSending " + number(socket) + " " + number(interfaceAddress));
+    return true;
+}
+
+bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port, const char* data,
+                  std::size_t length) {
+    record("send " + number(socket) + " " + number(address) + " " + number(port) + " " +
+           std::string(data, length));
+    return true;
 }
 
 bool openWindowSystem(char* displayName, std::size_t displayNameSize) {

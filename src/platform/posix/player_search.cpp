@@ -29,21 +29,28 @@ bool takeCandidate(const char* candidate, char* path, std::size_t pathSize) {
 
 namespace platform {
 
-bool findPlayerExecutable(char* path, std::size_t pathSize) {
+bool findProgram(const char* name, char* path, std::size_t pathSize) {
     const char* searchPath = std::getenv("PATH");
     char candidate[4096];
     for (const char* entry = searchPath; entry != nullptr && *entry != '\0';) {
         const char* end = std::strchr(entry, ':');
         const std::size_t length = end == nullptr ? std::strlen(entry) : end - entry;
         // An empty entry is the current directory, as the shell reads PATH.
-        const int written = length == 0 ? std::snprintf(candidate, sizeof candidate, "./vlc")
-                                        : std::snprintf(candidate, sizeof candidate, "%.*s/vlc",
-                                                        static_cast<int>(length), entry);
+        const int written = length == 0 ? std::snprintf(candidate, sizeof candidate, "./%s", name)
+                                        : std::snprintf(candidate, sizeof candidate, "%.*s/%s",
+                                                        static_cast<int>(length), entry, name);
         if (written > 0 && static_cast<std::size_t>(written) < sizeof candidate &&
             takeCandidate(candidate, path, pathSize)) {
             return true;
         }
         entry = end == nullptr ? nullptr : end + 1;
+    }
+    return false;
+}
+
+bool findPlayerExecutable(char* path, std::size_t pathSize) {
+    if (findProgram("vlc", path, pathSize)) {
+        return true;
     }
     for (const char* fixed : kFixedPlayerPaths) {
         if (takeCandidate(fixed, path, pathSize)) {

@@ -17,8 +17,8 @@ extern char** environ;
 
 namespace {
 
-constexpr std::size_t kCommandLineSize = 1024;
-constexpr std::size_t kMaxWords = 32;
+constexpr std::size_t kCommandLineSize = 4096;
+constexpr std::size_t kMaxWords = 128;
 
 // Splits a command line at blanks into `words`, which point into `buffer`.
 std::size_t splitWords(char* buffer, char** words, std::size_t maxWords) {

@@ -87,4 +87,23 @@ void closeSocket(SocketHandle socket) {
     }
 }
 
+bool setMulticastSending(SocketHandle socket, std::uint32_t interfaceAddress) {
+    const unsigned char ttl = 1;
+    in_addr outgoing;
+    outgoing.s_addr = interfaceAddress;
+    return setsockopt(fdOf(socket), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl) == 0 &&
+           setsockopt(fdOf(socket), IPPROTO_IP, IP_MULTICAST_IF, &outgoing, sizeof outgoing) == 0;
+}
+
+bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port, const char* data,
+                  std::size_t length) {
+    sockaddr_in target;
+    std::memset(&target, 0, sizeof target);
+    target.sin_family = AF_INET;
+    target.sin_port = htons(port);
+    target.sin_addr.s_addr = address;
+    return sendto(fdOf(socket), data, length, 0, reinterpret_cast<const sockaddr*>(&target),
+                  sizeof target) == static_cast<ssize_t>(length);
+}
+
 }  // namespace platform

@@ -19,6 +19,13 @@ constexpr const char* kPlayerPaths[] = {
 
 namespace platform {
 
+bool findProgram(const char* name, char* path, std::size_t pathSize) {
+    char* filePart = nullptr;
+    const DWORD length =
+        SearchPathA(nullptr, name, ".exe", static_cast<DWORD>(pathSize), path, &filePart);
+    return length > 0 && length < pathSize;
+}
+
 bool findPlayerExecutable(char* path, std::size_t pathSize) {
     for (const char* candidate : kPlayerPaths) {
         if (GetFileAttributesA(candidate) != INVALID_FILE_ATTRIBUTES) {

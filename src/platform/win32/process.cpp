@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t kCommandLineSize = 1024;
+constexpr std::size_t kCommandLineSize = 4096;
 
 HANDLE handleOf(std::uint64_t value) {
     return reinterpret_cast<HANDLE>(value);

@@ -83,4 +83,26 @@ void closeSocket(SocketHandle socket) {
     }
 }
 
+bool setMulticastSending(SocketHandle socket, std::uint32_t interfaceAddress) {
+    const DWORD ttl = 1;
+    in_addr outgoing;
+    outgoing.s_addr = interfaceAddress;
+    return setsockopt(socketOf(socket), IPPROTO_IP, IP_MULTICAST_TTL,
+                      reinterpret_cast<const char*>(&ttl), sizeof ttl) == 0 &&
+           setsockopt(socketOf(socket), IPPROTO_IP, IP_MULTICAST_IF,
+                      reinterpret_cast<const char*>(&outgoing), sizeof outgoing) == 0;
+}
+
+bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port, const char* data,
+                  std::size_t length) {
+    sockaddr_in target;
+    std::memset(&target, 0, sizeof target);
+    target.sin_family = AF_INET;
+    target.sin_port = htons(port);
+    target.sin_addr.s_addr = address;
+    return sendto(socketOf(socket), data, static_cast<int>(length), 0,
+                  reinterpret_cast<const sockaddr*>(&target),
+                  sizeof target) == static_cast<int>(length);
+}
+
 }  // namespace platform

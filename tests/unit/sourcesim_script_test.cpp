@@ -1,0 +1,126 @@
+// The source simulator's script lines: what each sends, and the errors a technician sees.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "script.h"
+
+namespace {
+
+using sourcesim::Action;
+using sourcesim::ActionKind;
+using sourcesim::Target;
+
+struct Parsed {
+    int result;
+    std::string bytes;
+    std::string error;
+};
+
+Parsed parse(const char* line) {
+    static Action action;
+    char error[sourcesim::kErrorSize] = "";
+    const int result = sourcesim::parseLine(line, &action, error, sizeof error);
+    return {result, std::string(action.bytes, action.length), error};
+}
+
+TEST(SourcesimScript, LinesBecomeDatagrams) {
+    const struct {
+        const char* line;
+        std::string bytes;
+    } cases[] = {
+        {"status 1 94=Studio A", "$0,1\r\n$94,Studio A\r\n"},
+        {"status 2", "$0,2\r\n"},
+        {"  status 3 94=Three;96=5 ; 97=1", "$0,3\r\n$94,Three\r\n$96,5\r\n$97,1\r\n"},
+        {"status 4 94=Semi\\x3bcolon", "$0,4\r\n$94,Semi;colon\r\n"},
+        {"end", "$0,0\r\n"},
+        {"text Hello, operator", "Hello, operator\r\n"},
+        {"text %s stays", "%s stays\r\n"},
+        {"text \\x1b[31mred", "\x1b[31mred\r\n"},
+        {"raw status $0,1\\r$94,No line feed\\r", "$0,1\r$94,No line feed\r"},
+        {"raw text tab\\there\\\\", "tab\there\\"},
+    };
+    for (const auto& c : cases) {
+        const Parsed parsed = parse(c.line);
+        EXPECT_EQ(parsed.result, 1) << c.line << ": " << parsed.error;
+        EXPECT_EQ(parsed.bytes, c.bytes) << c.line;
+    }
+}
+
+TEST(SourcesimScript, TextAndRawGoToTheirPorts) {
+    static Action action;
+    char error[sourcesim::kErrorSize];
+    ASSERT_EQ(sourcesim::parseLine("text hi", &action, error, sizeof error), 1);
+    EXPECT_EQ(action.target, Target::kText);
+    ASSERT_EQ(sourcesim::parseLine("raw text hi", &action, error, sizeof error), 1);
+    EXPECT_EQ(action.target, Target::kText);
+    ASSERT_EQ(sourcesim::parseLine("raw status hi", &action, error, sizeof error), 1);
+    EXPECT_EQ(action.target, Target::kStatus);
+    ASSERT_EQ(sourcesim::parseLine("wait 250", &action, error, sizeof error), 1);
+    EXPECT_EQ(action.kind, ActionKind::kWait);
+    EXPECT_EQ(action.number, 250);
+    ASSERT_EQ(sourcesim::parseLine("split 7", &action, error, sizeof error), 1);
+    EXPECT_EQ(action.kind, ActionKind::kSplit);
+    EXPECT_EQ(action.number, 7);
+}
+
+TEST(SourcesimScript, CommentsAndBlankLinesAreNoAction) {
+    EXPECT_EQ(parse("").result, 0);
+    EXPECT_EQ(parse("   \t ").result, 0);
+    EXPECT_EQ(parse("# status 1").result, 0);
+}
+
+TEST(SourcesimScript, BadLinesSayWhatIsWrong) {
+    const struct {
+        const char* line;
+        const char* error;
+    } cases[] = {
+        {"stat 1", "unknown action 'stat'"},
+        {"status", "status: the channel must be 0 to 4"},
+        {"status 5", "status: the channel must be 0 to 4"},
+        {"status -1", "status: the channel must be 0 to 4"},
+        {"status 1x", "status: the channel must be 0 to 4"},
+        {"status 1 94", "status: expected CODE=VALUE, got '94'"},
+        {"status 1 =x", "status: expected CODE=VALUE, got '=x'"},
+        {"status 1 ab=x", "status: the code must be a number, got 'ab'"},
+        {"end now", "end: takes nothing after it"},
+        {"raw bytes", "raw: expected 'status' or 'text' before the bytes"},
+        {"wait", "wait: expected milliseconds, 0 to 600000"},
+        {"wait soon", "wait: expected milliseconds, 0 to 600000"},
+        {"wait 600001", "wait: expected milliseconds, 0 to 600000"},
+        {"split -1", "split: expected a byte position, 0 to 4096"},
+        {"text bad \\q", "unknown escape '\\q'"},
+        {"text bad \\x4", "unknown escape '\\x'"},
+    };
+    for (const auto& c : cases) {
+        const Parsed parsed = parse(c.line);
+        EXPECT_EQ(parsed.result, -1) << c.line;
+        EXPECT_EQ(parsed.error, c.error) << c.line;
+    }
+}
+
+TEST(SourcesimScript, ScriptErrorsNameFileAndLine) {
+    static sourcesim::Script script;
+    char error[sourcesim::kErrorSize];
+    EXPECT_FALSE(sourcesim::parseScript("text one\n\n# two\nwiat 5\n", "demo.txt", &script, error,
+                                        sizeof error));
+    EXPECT_STREQ(error, "demo.txt:4: unknown action 'wiat'");
+    EXPECT_FALSE(sourcesim::parseScript(("text " + std::string(5000, 'x')).c_str(), "long.txt",
+                                        &script, error, sizeof error));
+    EXPECT_STREQ(error, "long.txt:1: datagram longer than 4096 bytes");
+}
+
+TEST(SourcesimScript, ScriptsWrittenOnWindowsAndTheBuiltInDemoParse) {
+    static sourcesim::Script script;
+    char error[sourcesim::kErrorSize];
+    ASSERT_TRUE(sourcesim::parseScript("status 1 94=A\r\nend\r\n", "crlf.txt", &script, error,
+                                       sizeof error));
+    ASSERT_EQ(script.count, 2u);
+    EXPECT_EQ(std::string(script.actions[0].bytes, script.actions[0].length), "$0,1\r\n$94,A\r\n");
+    ASSERT_TRUE(
+        sourcesim::parseScript(sourcesim::kDemoScript, "<demo>", &script, error, sizeof error))
+        << error;
+    EXPECT_GT(script.count, 10u);
+}
+
+}  // namespace
