@@ -1,0 +1,48 @@
+"""The packages an installer gets: the .deb and the Windows .zip, from scripts/package."""
+import glob
+import os
+import subprocess
+import tempfile
+import zipfile
+
+import pytest
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+PACKAGES = os.path.join(ROOT, "build", "packages")
+
+
+@pytest.fixture(scope="module")
+def packages():
+    for old in glob.glob(os.path.join(PACKAGES, "*.deb")) + glob.glob(os.path.join(PACKAGES, "*.zip")):
+        os.remove(old)
+    result = subprocess.run([os.path.join(ROOT, "scripts", "package")], cwd=ROOT,
+                            capture_output=True, text=True, timeout=900)
+    assert result.returncode == 0, result.stdout[-3000:] + result.stderr[-3000:]
+    return PACKAGES
+
+
+def test_deb_installs_the_programs_the_manual_and_the_readme(packages):
+    debs = glob.glob(os.path.join(packages, "rezerivove_*_amd64.deb"))
+    assert len(debs) == 1
+    fields = subprocess.run(["dpkg-deb", "-f", debs[0], "Package", "Depends"],
+                            capture_output=True, text=True, check=True).stdout
+    assert "Package: rezerivove" in fields and "Depends: vlc, libx11-6" in fields
+    with tempfile.TemporaryDirectory() as root:
+        subprocess.run(["dpkg", "-x", debs[0], root], check=True)
+        for path in ("usr/bin/rezerivove", "usr/bin/sourcesim"):
+            assert os.access(os.path.join(root, path), os.X_OK), path
+        assert os.path.isfile(os.path.join(root, "usr/share/man/man1/rezerivove.1"))
+        assert os.path.isfile(os.path.join(root, "usr/share/doc/rezerivove/README.md"))
+        help_text = subprocess.run([os.path.join(root, "usr/bin/sourcesim"), "--help"],
+                                   capture_output=True, text=True).stdout
+        assert help_text.startswith("Usage: sourcesim ADDRESS BASEPORT")
+        manual = subprocess.run(["man", "-l", os.path.join(root, "usr/share/man/man1/rezerivove.1")],
+                                capture_output=True, text=True, env=dict(os.environ, MANWIDTH="100"))
+        assert "Cannot find VLC" in manual.stdout
+
+
+def test_zip_holds_the_windows_programs_and_the_readme(packages):
+    zips = glob.glob(os.path.join(packages, "rezerivove-*-windows-x64.zip"))
+    assert len(zips) == 1
+    names = {os.path.basename(name) for name in zipfile.ZipFile(zips[0]).namelist()}
+    assert {"rezerivove.exe", "sourcesim.exe", "README.md"} <= names
