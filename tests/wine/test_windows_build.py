@@ -281,3 +281,28 @@ def test_multicast_group_joined_and_left_in_a_private_network():
         assert output == BANNER + KEY_HINTS + windows_text(b"To the group\r\n") + EXITING
     finally:
         wine.close()
+
+
+def test_the_windows_simulator_sends_what_its_script_says(wine, tmp_path):
+    import socket
+    from wine_prefix import WINDOWS_BUILD, windows_path
+    script = tmp_path / "hello.script"
+    script.write_text("text Hello from Windows\nsplit 4\nstatus 2 94=Two\n")
+    base = free_base_port()
+    receivers = {}
+    for offset in (1, 2):
+        receivers[offset] = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+        receivers[offset].bind(("127.0.0.1", base + offset))
+        receivers[offset].settimeout(20)
+    try:
+        result = subprocess.run(
+            ["wine", os.path.join(os.path.abspath(WINDOWS_BUILD), "sourcesim.exe"), "127.0.0.1",
+             str(base), "--script", windows_path(str(script))],
+            env=wine.env, capture_output=True, timeout=60)
+        assert result.returncode == 0, result.stderr
+        assert receivers[2].recv(4096) == b"Hello from Windows\r\n"
+        assert receivers[1].recv(4096) == b"$0,2"
+        assert receivers[1].recv(4096) == b"\r\n$94,Two\r\n"
+    finally:
+        for receiver in receivers.values():
+            receiver.close()
