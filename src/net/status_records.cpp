@@ -15,19 +15,22 @@ char pendingStatusText[kStatusTextSize];
 namespace {
 
 constexpr std::size_t kPendingLimit = kStatusTextSize - 1;
+static_assert(kRecordTextSize <= kSlotSize, "a value text always fits its slot");
 
 std::size_t pendingLength;
 char codeText[kRecordTextSize];
 char valueText[kRecordTextSize];
 
 // Copies text[from, to) into a record work text, cut to what it holds.
-void takeRecordText(char* target, const char* text, std::size_t from, std::size_t to) {
+// Returns the length taken.
+std::size_t takeRecordText(char* target, const char* text, std::size_t from, std::size_t to) {
     std::size_t length = to - from;
     if (length > kRecordTextSize - 1) {
         length = kRecordTextSize - 1;
     }
     std::memcpy(target, text + from, length);
     target[length] = '\0';
+    return length;
 }
 
 // Position of the first `c` in pendingStatusText[from, pendingLength), or pendingLength.
@@ -39,6 +42,27 @@ std::size_t findPending(char c, std::size_t from) {
     return hit == nullptr
                ? pendingLength
                : static_cast<std::size_t>(static_cast<const char*>(hit) - pendingStatusText);
+}
+
+// The next `c` at or after a position that only ever moves forward: each character of the
+// pending text is searched at most once per call, so even text of nothing but dollar signs is
+// taken in linear time.
+struct ForwardSearch {
+    char c;
+    bool searched;
+    std::size_t found;
+
+    std::size_t at(std::size_t from) {
+        if (!searched || found < from) {
+            found = findPending(c, from);
+            searched = true;
+        }
+        return found;
+    }
+};
+
+ForwardSearch forwardSearch(char c) {
+    return ForwardSearch{c, false, 0};
 }
 
 // Keeps pendingStatusText[from, pendingLength) for the next datagram.
@@ -88,7 +112,7 @@ void finishChannel(int channel) {
     setPlayerTitle(channel, state.slots[kTitleCode]);
 }
 
-void applyRecord(std::int32_t code, const char* value) {
+void applyRecord(std::int32_t code, const char* value, std::size_t valueLength) {
     if (code == kSelectorCode) {
         const std::int32_t selection = readDecimal(value);
         if (selection >= 0 && selection <= kChannelCount) {
@@ -103,7 +127,8 @@ void applyRecord(std::int32_t code, const char* value) {
         return;
     }
     ChannelState& state = channelTable[selectedChannel];
-    std::snprintf(state.slots[code], kSlotSize, "%s", value);
+    // The value text holds at most 63 characters, so it always fits its slot whole.
+    std::memcpy(state.slots[code], value, valueLength + 1);
     if (code == kDivertedCode) {
         char title[kSlotSize];
         std::snprintf(title, sizeof title, messages::kDivertedTitleFormat, selectedChannel);
@@ -125,12 +150,19 @@ void resetStatusRecords() {
 void feedStatusText(const char* text) {
     appendPending(text);
 
+    // One search per question, each asked of positions that only grow.
+    ForwardSearch returnFromP = forwardSearch('\r');
+    ForwardSearch dollarFromP = forwardSearch('$');
+    ForwardSearch commaAfterDollar = forwardSearch(',');
+    ForwardSearch returnAfterDollar = forwardSearch('\r');
+    ForwardSearch returnAfterComma = forwardSearch('\r');
+
     std::size_t p = 0;
     for (;;) {
         codeText[0] = '\0';
         valueText[0] = '\0';
-        const std::size_t anyReturn = findPending('\r', p);
-        const std::size_t dollar = findPending('$', p);
+        const std::size_t anyReturn = returnFromP.at(p);
+        const std::size_t dollar = dollarFromP.at(p);
         if (anyReturn == pendingLength) {
             // No record can be complete yet. Text before the next dollar sign can never become
             // part of one, so only the rest waits for the next datagram.
@@ -142,10 +174,10 @@ void feedStatusText(const char* text) {
             keepPendingFrom(pendingLength);
             return;
         }
-        const std::size_t comma = findPending(',', dollar + 1);
-        const std::size_t recordReturn = findPending('\r', comma + 1);
+        const std::size_t comma = commaAfterDollar.at(dollar + 1);
+        const std::size_t recordReturn = returnAfterComma.at(comma + 1);
         if (comma == pendingLength || recordReturn == pendingLength) {
-            if (findPending('\r', dollar + 1) < comma) {
+            if (returnAfterDollar.at(dollar + 1) < comma) {
                 // A carriage return ends this record before its comma: it is broken. Look for
                 // the next record after its dollar sign.
                 p = dollar + 1;
@@ -156,8 +188,9 @@ void feedStatusText(const char* text) {
             return;
         }
         takeRecordText(codeText, pendingStatusText, dollar + 1, comma);
-        takeRecordText(valueText, pendingStatusText, comma + 1, recordReturn);
-        applyRecord(readDecimal(codeText), valueText);
+        const std::size_t valueLength =
+            takeRecordText(valueText, pendingStatusText, comma + 1, recordReturn);
+        applyRecord(readDecimal(codeText), valueText, valueLength);
         p = recordReturn + 1;
     }
 }
