@@ -28,6 +28,9 @@ Display* display;
 Window root;
 // The window that had the keyboard focus when the viewer started: the operator's console.
 Window keyboardHome = None;
+// The keycodes of the letters a to z, looked up once: the first lookup loads the keyboard map,
+// and the viewer allocates nothing once it cycles.
+KeyCode letterKeycodes[26];
 
 Atom netSupportingWmCheck;
 Atom netClientList;
@@ -131,6 +134,28 @@ bool isViewable(Window window) {
     return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
 }
 
+// Latin-1 for valid UTF-8 text whose characters all lie below U+0100.
+bool utf8ToLatin1(const char* utf8, char* out, std::size_t outSize, std::size_t* length) {
+    const unsigned char* c = reinterpret_cast<const unsigned char*>(utf8);
+    std::size_t written = 0;
+    for (std::size_t at = 0; c[at] != 0; ++at) {
+        if (written + 1 >= outSize) {
+            return false;
+        }
+        if (c[at] < 0x80) {
+            out[written++] = static_cast<char>(c[at]);
+        } else if ((c[at] == 0xC2 || c[at] == 0xC3) && (c[at + 1] & 0xC0) == 0x80) {
+            out[written++] = static_cast<char>(((c[at] & 0x03) << 6) | (c[at + 1] & 0x3F));
+            ++at;
+        } else {
+            return false;
+        }
+    }
+    out[written] = '\0';
+    *length = written;
+    return true;
+}
+
 struct FrameExtents {
     long left, right, top, bottom;
 };
@@ -194,6 +219,9 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
     netFrameExtents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
     netMoveResizeWindow = XInternAtom(display, "_NET_MOVERESIZE_WINDOW", False);
     utf8String = XInternAtom(display, "UTF8_STRING", False);
+    for (int letter = 0; letter < 26; ++letter) {
+        letterKeycodes[letter] = XKeysymToKeycode(display, XK_a + letter);
+    }
     return true;
 }
 
@@ -325,12 +353,18 @@ void setWindowTitle(WindowHandle window, const char* title) {
     XChangeProperty(display, static_cast<Window>(window), netWmName, utf8String, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(utf8),
                     static_cast<int>(std::strlen(utf8)));
-    // The old-style title, in the encoding its readers expect.
-    char* list[] = {utf8};
-    XTextProperty property;
-    if (Xutf8TextListToTextProperty(display, list, 1, XStdICCTextStyle, &property) >= Success) {
-        XSetWMName(display, static_cast<Window>(window), &property);
-        XFree(property.value);
+    // The old-style title, in the encoding its readers expect: Latin-1 when every character
+    // has one, else UTF-8. Built here rather than by Xlib, which would allocate for it.
+    char latin1[kWindowTitleSize];
+    std::size_t length = 0;
+    if (utf8ToLatin1(utf8, latin1, sizeof latin1, &length)) {
+        XChangeProperty(display, static_cast<Window>(window), XA_WM_NAME, XA_STRING, 8,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(latin1),
+                        static_cast<int>(length));
+    } else {
+        XChangeProperty(display, static_cast<Window>(window), XA_WM_NAME, utf8String, 8,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(utf8),
+                        static_cast<int>(std::strlen(utf8)));
     }
     XFlush(display);
 }
@@ -340,7 +374,7 @@ void sendKey(WindowHandle window, int virtualKey) {
         return;
     }
     // The lower-case letter with no modifier: Shift with it is another key to the player.
-    const KeyCode keycode = XKeysymToKeycode(display, XK_a + (virtualKey - 'A'));
+    const KeyCode keycode = letterKeycodes[virtualKey - 'A'];
     XEvent event;
     std::memset(&event, 0, sizeof event);
     event.xkey.display = display;
