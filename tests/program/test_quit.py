@@ -132,6 +132,22 @@ def test_terminal_keys_work_raw_and_the_terminal_is_restored(terminal_dir, key):
     assert term.output == on_terminal(BANNER) + TITLE + on_terminal(KEY_HINTS + EXITING)
 
 
+@pytest.mark.parametrize("number", [signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT],
+                         ids=["sigterm", "sighup", "sigquit"])
+def test_terminal_is_restored_after_a_signal(terminal_dir, number):
+    term = Terminal(arguments(), terminal_dir)
+    try:
+        assert term.read_until(on_terminal(KEY_HINTS))
+        os.kill(term.pid, number)
+        assert term.finish() == 0
+        modes = term.local_modes()
+        assert modes & termios.ICANON and modes & termios.ECHO
+        assert termios.tcgetattr(term.master)[0] & termios.ICRNL
+    finally:
+        term.close()
+    assert term.output.endswith(on_terminal(EXITING))
+
+
 def test_terminal_is_restored_after_an_error_exit(terminal_dir):
     term = Terminal([], terminal_dir)
     try:

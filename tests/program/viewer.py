@@ -70,12 +70,20 @@ class XServer:
         self.display = ":" + number
         self.window_manager = None
         if window_manager:
-            self.window_manager = subprocess.Popen(
-                ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display),
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            deadline = time.monotonic() + 10
-            while time.monotonic() < deadline and not self._window_manager_ready():
-                time.sleep(0.05)
+            self.start_window_manager()
+
+    def start_window_manager(self):
+        self.window_manager = subprocess.Popen(
+            ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and not self._window_manager_ready():
+            time.sleep(0.05)
+
+    def restart_window_manager(self):
+        self.window_manager.kill()
+        self.window_manager.wait(5)
+        self.start_window_manager()
 
     def _window_manager_ready(self):
         result = subprocess.run(["xprop", "-root", "-display", self.display,

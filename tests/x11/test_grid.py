@@ -175,3 +175,17 @@ def test_a_player_that_dies_or_loses_its_window_does_not_stop_the_viewer(session
     session.type_keys("Return")
     assert session.exit_code() == 0
     assert session.running_players() == []
+
+
+def test_window_manager_restarted_mid_run(session):
+    if not session.with_window_manager:
+        pytest.skip("needs a window manager to restart")
+    assert session.wait_for_grid()
+    session.server.restart_window_manager()
+    session.type_keys("y")
+    assert_layout_players(session, 2)
+    session.type_keys("Y")
+    assert_layout(session, 1)
+    session.type_keys("Return")
+    assert session.exit_code() == 0
+    assert session.running_players() == []
