@@ -73,8 +73,10 @@ class XServer:
             self.start_window_manager()
 
     def start_window_manager(self):
+        config = os.environ.get("REZERIVOVE_OPENBOX_CONFIG")
         self.window_manager = subprocess.Popen(
-            ["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=self.display),
+            ["openbox", "--sm-disable"] + (["--config-file", config] if config else []),
+            env=dict(os.environ, DISPLAY=self.display),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline and not self._window_manager_ready():

@@ -19,10 +19,11 @@ namespace {
 
 constexpr int kMaxWindows = 1024;
 constexpr long kMaxTitleLength = 255;
-constexpr int kMoveCheckMs = 10;
-constexpr int kMoveCheckCount = 10;
+constexpr int kMoveCheckMs = 2;
+constexpr int kMoveCheckCount = 50;
+constexpr int kFirstMoveCheckCount = 10;
 constexpr int kMoveAttempts = 2;
-constexpr int kFocusCheckCount = 10;
+constexpr int kFocusCheckCount = 50;
 
 Display* display;
 Window root;
@@ -334,7 +335,10 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
         askWindowManagerToMove(window, left, top,
                                width - static_cast<int>(frame.left + frame.right),
                                height - static_cast<int>(frame.top + frame.bottom));
-        for (int check = 0; check < kMoveCheckCount; ++check) {
+        // A request that takes is done within a few milliseconds; one that was dropped is sent
+        // again soon.
+        const int checks = attempt + 1 < kMoveAttempts ? kFirstMoveCheckCount : kMoveCheckCount;
+        for (int check = 0; check < checks; ++check) {
             pauseMs(kMoveCheckMs);
             if (clientAt(window, left + static_cast<int>(frame.left),
                          top + static_cast<int>(frame.top))) {

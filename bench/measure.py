@@ -1,0 +1,198 @@
+#!/usr/bin/env python3
+"""Measurements of the viewer at work, with the test player (and the real VLC where named) on an
+X server of their own. Each prints its figures; bench/README.md keeps the latest.
+
+    measure.py latency [--blocks 1000]   status record -> title on the player window
+    measure.py idle [--seconds 60]       CPU and memory with four players and light traffic
+    measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
+    measure.py keys                      Y and V: key to all five windows placed
+
+Run from the top of the tree after `cmake --build --preset linux`; as root for --vlc."""
+import argparse
+import os
+import random
+import re
+import statistics
+import subprocess
+import sys
+import time
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
+sys.path[:0] = [os.path.join(ROOT, "tests", "program"), os.path.join(ROOT, "tests", "x11")]
+os.environ.setdefault("REZERIVOVE_BINARY", os.path.join(ROOT, "build/linux/rezerivove"))
+os.environ.setdefault("REZERIVOVE_TEST_PLAYER", os.path.join(ROOT, "build/linux/tests/player/vlc"))
+
+import viewer as harness  # noqa: E402
+from console_session import ConsoleSession, xtool  # noqa: E402
+from viewer import KEY_HINTS, Viewer, XServer, arguments, free_base_port, send_udp  # noqa: E402
+
+
+def log_lines(log_dir):
+    """Player number -> [(ms, text)] from the test players' logs."""
+    players = {}
+    for name in os.listdir(log_dir):
+        with open(os.path.join(log_dir, name)) as log:
+            lines = []
+            for line in log:
+                ms, _, text = line.rstrip("\n").partition(" ")
+                lines.append((int(ms), text))
+        for _, text in lines:
+            match = re.match(r"arg 5 udp://@[^:]*:(\d+)$", text)
+            if match:
+                players[int(match.group(1))] = lines
+    return players
+
+
+def percentile(values, fraction):
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, int(fraction * len(ordered)))]
+
+
+def latency(args):
+    server = XServer()
+    os.environ["DISPLAY"] = server.display
+    base = free_base_port()
+    try:
+        with Viewer(arguments(port=base)) as viewer:
+            assert viewer.wait_for(KEY_HINTS)
+            samples = []
+            for block in range(args.blocks):
+                channel = block % 4 + 1
+                time.sleep(random.uniform(0, 0.1))  # a random phase of the viewer's cycle
+                sent_ms = time.monotonic() * 1000
+                send_udp(base + 1, b"$0,%d\r\n$94,L%d\r\n$0,0\r\n" % (channel, block))
+                wanted = f"title L{block}"
+                landed = None
+                while landed is None and time.monotonic() * 1000 - sent_ms < 2000:
+                    for ms, text in log_lines(viewer.log_dir).get(base + 40 + channel, []):
+                        if text == wanted:
+                            landed = ms
+                    if landed is None:
+                        time.sleep(0.002)
+                samples.append(landed - sent_ms if landed is not None else float("inf"))
+            viewer.press(b"\r")
+            viewer.finish()
+    finally:
+        server.close()
+    print(f"status -> title over {len(samples)} blocks: median {statistics.median(samples):.0f} ms, "
+          f"p99 {percentile(samples, 0.99):.0f} ms, max {max(samples):.0f} ms "
+          f"(target median <= 55, p99 <= 101)")
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def idle(args):
+    server = XServer()
+    os.environ["DISPLAY"] = server.display
+    base = free_base_port()
+    try:
+        with Viewer(arguments(port=base)) as viewer:
+            assert viewer.wait_for(KEY_HINTS)
+            pid = viewer.process.pid
+            cpu_before = cpu_seconds(pid)
+            started = time.monotonic()
+            second = 0
+            while time.monotonic() - started < args.seconds:
+                for channel in range(1, 5):
+                    send_udp(base + 1, b"$0,%d\r\n$94,Channel %d second %d\r\n$96,1\r\n$97,1\r\n"
+                             % (channel, channel, second))
+                    time.sleep(0.25)
+                second += 1
+            elapsed = time.monotonic() - started
+            cpu = cpu_seconds(pid) - cpu_before
+            with open(f"/proc/{pid}/status") as status:
+                rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
+            viewer.press(b"\r")
+            viewer.finish()
+    finally:
+        server.close()
+    print(f"idle over {elapsed:.0f} s: CPU {cpu:.2f} s = {100 * cpu / elapsed:.3f} % of one core, "
+          f"RSS {rss} KiB (target <= 0.05 %, <= 4096 KiB)")
+
+
+def grid_cells(geometry):
+    left, top, width, height = geometry[:4]
+    return {1: (left, top), 2: (left + width, top), 3: (left, top + height),
+            4: (left + width, top + height)}
+
+
+def start(args):
+    geometry = (0, 0, 480, 270, 0, 30, 960, 200)
+    # The viewer, with the test player.
+    launched = time.monotonic() * 1000
+    session = ConsoleSession(window_manager=True, geometry=geometry)
+    try:
+        assert session.wait_for_grid(30)
+        logs = log_lines(session.log_dir)
+        appeared = max(ms for lines in logs.values() for ms, text in lines
+                       if text.startswith("window "))
+        gridded = max(ms for lines in logs.values() for ms, text in lines
+                      if text.endswith("  Tarnvale"))
+        session.type_keys("Return")
+        session.exit_code()
+    finally:
+        session.close()
+    print(f"start to grid, test player: {gridded - launched:.0f} ms "
+          f"(last player window {appeared - launched:.0f} ms; target <= that + 250)")
+
+    # The do-it-yourself alternative: start four players, wait for each window, move it.
+    server = XServer(window_manager=True)
+    env = dict(os.environ, DISPLAY=server.display)
+    script = os.path.join(os.path.dirname(__file__), "diy_grid.sh")
+    try:
+        began = time.monotonic()
+        subprocess.run([script, os.environ["REZERIVOVE_TEST_PLAYER"]], env=env, check=True,
+                       timeout=60)
+        print(f"start to grid, xdotool script with the test player: "
+              f"{(time.monotonic() - began) * 1000:.0f} ms")
+    finally:
+        server.close()
+
+
+def keys(args):
+    geometry = (0, 0, 480, 270, 0, 30, 960, 200)
+    session = ConsoleSession(window_manager=True, geometry=geometry)
+    results = []
+    try:
+        assert session.wait_for_grid(30)
+        base = session.base
+        for key, width in (("y", 240), ("Y", 480), ("v", 480), ("y", 240), ("v", 240)):
+            before = {n: len(session.player_log(n)) for n in range(1, 5)}
+            sent = time.monotonic() * 1000
+            session.type_keys(key)
+            assert session.wait_until(lambda: all(
+                any(line.endswith("  Tarnvale") for line in session.player_log(n)[before[n]:])
+                for n in range(1, 5)), 5)
+            logs = log_lines(session.log_dir)
+            done = max(lines[-1][0] for lines in logs.values())
+            # The first player minimized marks the moment the viewer acted on the key.
+            acted = min(ms for n, lines in logs.items() for ms, text in lines[before[n - base - 40]:]
+                        if text in ("unmap", "state iconic"))
+            results.append((key, done - sent, done - acted))
+        session.type_keys("Return")
+        session.exit_code()
+    finally:
+        session.close()
+    for key, ms, arranged in results:
+        print(f"key {key}: all five windows placed and titled {ms:.0f} ms after xdotool was "
+              f"asked to type it; {arranged:.0f} ms from the first minimize (target <= 150)")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    sub = parser.add_subparsers(dest="what", required=True)
+    sub.add_parser("latency").add_argument("--blocks", type=int, default=1000)
+    sub.add_parser("idle").add_argument("--seconds", type=float, default=60)
+    sub.add_parser("start")
+    sub.add_parser("keys")
+    args = parser.parse_args()
+    {"latency": latency, "idle": idle, "start": start, "keys": keys}[args.what](args)
+
+
+if __name__ == "__main__":
+    main()
