@@ -104,6 +104,14 @@ bool startStreams(const char* address, int base, platform::ProcessInfo* ffmpeg) 
     return true;
 }
 
+// Sends one datagram and keeps to the rate.
+bool sendPaced(platform::SocketHandle socket, std::uint32_t address, std::uint16_t port,
+               const char* bytes, std::size_t length, int gapMs) {
+    const bool sent = platform::sendDatagram(socket, address, port, bytes, length);
+    platform::sleepMs(gapMs);
+    return sent;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -213,15 +221,15 @@ int main(int argc, char** argv) {
             first = static_cast<std::size_t>(splitAt);
         }
         splitAt = -1;
-        if (!platform::sendDatagram(socket, address, port, action.bytes, first) ||
-            (first < action.length &&
-             (platform::sleepMs(gapMs),
-              !platform::sendDatagram(socket, address, port, action.bytes + first,
-                                      action.length - first)))) {
+        bool sent = sendPaced(socket, address, port, action.bytes, first, gapMs);
+        if (sent && first < action.length) {
+            sent = sendPaced(socket, address, port, action.bytes + first, action.length - first,
+                             gapMs);
+        }
+        if (!sent) {
             std::fprintf(stderr, "sourcesim: cannot send to %s:%u\n", addressText, port);
             result = kExitSocket;
         }
-        platform::sleepMs(gapMs);
     }
 
     if (streams) {
