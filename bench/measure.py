@@ -9,6 +9,7 @@ X server of their own. Each prints its figures; bench/README.md keeps the latest
 
 Run from the top of the tree after `cmake --build --preset linux`; as root for --vlc."""
 import argparse
+import contextlib
 import os
 import random
 import re
@@ -22,8 +23,7 @@ sys.path[:0] = [os.path.join(ROOT, "tests", "program"), os.path.join(ROOT, "test
 os.environ.setdefault("REZERIVOVE_BINARY", os.path.join(ROOT, "build/linux/rezerivove"))
 os.environ.setdefault("REZERIVOVE_TEST_PLAYER", os.path.join(ROOT, "build/linux/tests/player/vlc"))
 
-import viewer as harness  # noqa: E402
-from console_session import ConsoleSession, xtool  # noqa: E402
+from console_session import ConsoleSession  # noqa: E402
 from viewer import KEY_HINTS, Viewer, XServer, arguments, free_base_port, send_udp  # noqa: E402
 
 
@@ -43,37 +43,44 @@ def log_lines(log_dir):
     return players
 
 
-def percentile(values, fraction):
-    ordered = sorted(values)
-    return ordered[min(len(ordered) - 1, int(fraction * len(ordered)))]
-
-
-def latency(args):
+@contextlib.contextmanager
+def running_viewer():
+    """The viewer with four test players on an X server of its own; quits it afterwards."""
     server = XServer()
     os.environ["DISPLAY"] = server.display
     base = free_base_port()
     try:
         with Viewer(arguments(port=base)) as viewer:
             assert viewer.wait_for(KEY_HINTS)
-            samples = []
-            for block in range(args.blocks):
-                channel = block % 4 + 1
-                time.sleep(random.uniform(0, 0.1))  # a random phase of the viewer's cycle
-                sent_ms = time.monotonic() * 1000
-                send_udp(base + 1, b"$0,%d\r\n$94,L%d\r\n$0,0\r\n" % (channel, block))
-                wanted = f"title L{block}"
-                landed = None
-                while landed is None and time.monotonic() * 1000 - sent_ms < 2000:
-                    for ms, text in log_lines(viewer.log_dir).get(base + 40 + channel, []):
-                        if text == wanted:
-                            landed = ms
-                    if landed is None:
-                        time.sleep(0.002)
-                samples.append(landed - sent_ms if landed is not None else float("inf"))
+            yield viewer, base
             viewer.press(b"\r")
             viewer.finish()
     finally:
         server.close()
+
+
+def percentile(values, fraction):
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, int(fraction * len(ordered)))]
+
+
+def latency(args):
+    samples = []
+    with running_viewer() as (viewer, base):
+        for block in range(args.blocks):
+            channel = block % 4 + 1
+            time.sleep(random.uniform(0, 0.1))  # a random phase of the viewer's cycle
+            sent_ms = time.monotonic() * 1000
+            send_udp(base + 1, b"$0,%d\r\n$94,L%d\r\n$0,0\r\n" % (channel, block))
+            wanted = f"title L{block}"
+            landed = None
+            while landed is None and time.monotonic() * 1000 - sent_ms < 2000:
+                for ms, text in log_lines(viewer.log_dir).get(base + 40 + channel, []):
+                    if text == wanted:
+                        landed = ms
+                if landed is None:
+                    time.sleep(0.002)
+            samples.append(landed - sent_ms if landed is not None else float("inf"))
     print(f"status -> title over {len(samples)} blocks: median {statistics.median(samples):.0f} ms, "
           f"p99 {percentile(samples, 0.99):.0f} ms, max {max(samples):.0f} ms "
           f"(target median <= 55, p99 <= 101)")
@@ -89,30 +96,21 @@ def cpu_seconds(pid):
 
 
 def idle(args):
-    server = XServer()
-    os.environ["DISPLAY"] = server.display
-    base = free_base_port()
-    try:
-        with Viewer(arguments(port=base)) as viewer:
-            assert viewer.wait_for(KEY_HINTS)
-            pid = viewer.process.pid
-            cpu_before = cpu_seconds(pid)
-            started = time.monotonic()
-            second = 0
-            while time.monotonic() - started < args.seconds:
-                for channel in range(1, 5):
-                    send_udp(base + 1, b"$0,%d\r\n$94,Channel %d second %d\r\n$96,1\r\n$97,1\r\n"
-                             % (channel, channel, second))
-                    time.sleep(0.25)
-                second += 1
-            elapsed = time.monotonic() - started
-            cpu = cpu_seconds(pid) - cpu_before
-            with open(f"/proc/{pid}/status") as status:
-                rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
-            viewer.press(b"\r")
-            viewer.finish()
-    finally:
-        server.close()
+    with running_viewer() as (viewer, base):
+        pid = viewer.process.pid
+        cpu_before = cpu_seconds(pid)
+        started = time.monotonic()
+        second = 0
+        while time.monotonic() - started < args.seconds:
+            for channel in range(1, 5):
+                send_udp(base + 1, b"$0,%d\r\n$94,Channel %d second %d\r\n$96,1\r\n$97,1\r\n"
+                         % (channel, channel, second))
+                time.sleep(0.25)
+            second += 1
+        elapsed = time.monotonic() - started
+        cpu = cpu_seconds(pid) - cpu_before
+        with open(f"/proc/{pid}/status") as status:
+            rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
     print(f"idle over {elapsed:.0f} s: CPU {cpu:.2f} s = {100 * cpu / elapsed:.3f} % of one core, "
           f"RSS {rss} KiB (target <= 0.05 %, <= 4096 KiB)")
 

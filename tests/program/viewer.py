@@ -103,29 +103,15 @@ class XServer:
                     process.wait(5)
 
 
-class Viewer:
-    """One run of the viewer with its own runtime directory (so its own single-instance guard)
-    and a fake player first in PATH. stdout is collected with the time each chunk arrived."""
+class WatchedProgram:
+    """A started program whose standard output is collected as it comes, with the time each
+    chunk arrived."""
 
-    def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None):
-        self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-")
-        self.runtime_dir = runtime_dir or self.own_dir.name
-        bin_dir = os.path.join(self.own_dir.name, "bin")
-        os.mkdir(bin_dir)
-        make_fake_player(bin_dir)
-        self.log_dir = os.path.join(self.own_dir.name, "players")
-        os.mkdir(self.log_dir)
-        environment = dict(os.environ)
-        environment["XDG_RUNTIME_DIR"] = self.runtime_dir
-        environment["TEST_PLAYER_LOG_DIR"] = self.log_dir
-        environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
-        if env:
-            environment.update(env)
+    def watch(self, process):
+        self.started = time.monotonic()
+        self.process = process
         self.chunks = []  # (time, bytes)
         self.lock = threading.Lock()
-        self.started = time.monotonic()
-        self.process = subprocess.Popen((prefix or []) + [BINARY] + list(args), stdin=stdin,
-                                        stdout=subprocess.PIPE, env=environment)
         self.reader = threading.Thread(target=self._read, daemon=True)
         self.reader.start()
 
@@ -163,19 +149,41 @@ class Viewer:
             time.sleep(0.02)
         return False
 
-    def press(self, keys):
-        self.process.stdin.write(keys)
-        self.process.stdin.flush()
-
-    def signal(self, number=signal.SIGINT):
-        self.process.send_signal(number)
-
     def finish(self, timeout=15.0):
         """Waits for the end; returns (exit code, stdout, seconds since start)."""
         code = self.process.wait(timeout)
         ended = time.monotonic()
         self.reader.join(5)
         return code, self.output, ended - self.started
+
+
+class Viewer(WatchedProgram):
+    """One run of the viewer with its own runtime directory (so its own single-instance guard)
+    and the test player first in PATH."""
+
+    def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None):
+        self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-")
+        self.runtime_dir = runtime_dir or self.own_dir.name
+        bin_dir = os.path.join(self.own_dir.name, "bin")
+        os.mkdir(bin_dir)
+        make_fake_player(bin_dir)
+        self.log_dir = os.path.join(self.own_dir.name, "players")
+        os.mkdir(self.log_dir)
+        environment = dict(os.environ)
+        environment["XDG_RUNTIME_DIR"] = self.runtime_dir
+        environment["TEST_PLAYER_LOG_DIR"] = self.log_dir
+        environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
+        if env:
+            environment.update(env)
+        self.watch(subprocess.Popen((prefix or []) + [BINARY] + list(args), stdin=stdin,
+                                    stdout=subprocess.PIPE, env=environment))
+
+    def press(self, keys):
+        self.process.stdin.write(keys)
+        self.process.stdin.flush()
+
+    def signal(self, number=signal.SIGINT):
+        self.process.send_signal(number)
 
     def player_pids(self):
         """Process ids of the players this viewer started, from their logs."""

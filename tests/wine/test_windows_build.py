@@ -2,13 +2,13 @@
 printf in text mode writes each "\r\n" as "\r\r\n", as any Windows console program does."""
 import os
 import signal
-import threading
 import time
 
 import pytest
 
 from test_multicast import GROUP as GROUP_ADDRESS, group_users
-from viewer import NAMESPACE_WITH_MULTICAST, free_base_port, send_udp, send_udp_in_namespace
+from viewer import (NAMESPACE_WITH_MULTICAST, WatchedProgram, free_base_port, send_udp,
+                    send_udp_in_namespace)
 import re
 import subprocess
 
@@ -41,35 +41,17 @@ def wine():
     prefix.close()
 
 
-class Run:
+class Run(WatchedProgram):
     """One viewer under wine, its output collected as it comes."""
 
     def __init__(self, wine, args, env=None, prefix=None):
-        self.started = time.monotonic()
-        self.process = wine.start(args, env, prefix)
-        self.output = b""
-        self.reader = threading.Thread(target=self._read, daemon=True)
-        self.reader.start()
-
-    def _read(self):
-        while True:
-            chunk = os.read(self.process.stdout.fileno(), 65536)
-            if not chunk:
-                return
-            self.output += chunk
+        self.watch(wine.start(args, env, prefix))
 
     def wait_for(self, marker, timeout=20.0):
-        deadline = time.monotonic() + timeout
-        while marker not in self.output and time.monotonic() < deadline:
-            if self.process.poll() is not None:
-                break
-            time.sleep(0.05)
-        return marker in self.output
+        return super().wait_for(marker, timeout)
 
     def finish(self, timeout=30.0):
-        code = self.process.wait(timeout)
-        self.reader.join(5)
-        return code, self.output, time.monotonic() - self.started
+        return super().finish(timeout)
 
     def interrupt(self):
         """Ctrl-C, as Wine hands a SIGINT to the console control handler."""
