@@ -3,7 +3,8 @@
 X server of their own. Each prints its figures; bench/README.md keeps the latest.
 
     measure.py latency [--blocks 1000]   status record -> title on the player window
-    measure.py idle [--seconds 60]       CPU and memory with four players and light traffic
+    measure.py idle [--seconds 60] [--traffic]   CPU and memory with four players, beside a
+                                         loop that only sleeps
     measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
     measure.py keys                      Y and V: key to all five windows placed
 
@@ -96,23 +97,36 @@ def cpu_seconds(pid):
 
 
 def idle(args):
+    """The viewer's CPU beside a loop that only sleeps 100 ms, over the same seconds."""
+    floor_binary = os.path.join(ROOT, "build/linux/bench/sleep_floor")
     with running_viewer() as (viewer, base):
-        pid = viewer.process.pid
-        cpu_before = cpu_seconds(pid)
-        started = time.monotonic()
-        second = 0
-        while time.monotonic() - started < args.seconds:
-            for channel in range(1, 5):
-                send_udp(base + 1, b"$0,%d\r\n$94,Channel %d second %d\r\n$96,1\r\n$97,1\r\n"
-                         % (channel, channel, second))
-                time.sleep(0.25)
-            second += 1
-        elapsed = time.monotonic() - started
-        cpu = cpu_seconds(pid) - cpu_before
+        floor = subprocess.Popen([floor_binary])
+        try:
+            pid = viewer.process.pid
+            cpu_before, floor_before = cpu_seconds(pid), cpu_seconds(floor.pid)
+            started = time.monotonic()
+            second = 0
+            while time.monotonic() - started < args.seconds:
+                if args.traffic:
+                    for channel in range(1, 5):
+                        send_udp(base + 1, b"$0,%d\r\n$94,Channel %d second %d\r\n$96,1\r\n"
+                                 b"$97,1\r\n" % (channel, channel, second))
+                        time.sleep(0.25)
+                else:
+                    time.sleep(1)
+                second += 1
+            elapsed = time.monotonic() - started
+            cpu = cpu_seconds(pid) - cpu_before
+            floor_cpu = cpu_seconds(floor.pid) - floor_before
+        finally:
+            floor.kill()
+            floor.wait()
         with open(f"/proc/{pid}/status") as status:
             rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
-    print(f"idle over {elapsed:.0f} s: CPU {cpu:.2f} s = {100 * cpu / elapsed:.3f} % of one core, "
-          f"RSS {rss} KiB (target <= 0.05 %, <= 4096 KiB)")
+    traffic = "one block a second per channel" if args.traffic else "no traffic"
+    print(f"idle over {elapsed:.0f} s, {traffic}: CPU {cpu:.3f} s = "
+          f"{100 * cpu / elapsed:.4f} % of one core, RSS {rss} KiB; sleep-only floor "
+          f"{100 * floor_cpu / elapsed:.4f} % (target <= 0.05 %, <= 4096 KiB)")
 
 
 def grid_cells(geometry):
@@ -238,7 +252,10 @@ def main():
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     sub = parser.add_subparsers(dest="what", required=True)
     sub.add_parser("latency").add_argument("--blocks", type=int, default=1000)
-    sub.add_parser("idle").add_argument("--seconds", type=float, default=60)
+    idle_parser = sub.add_parser("idle")
+    idle_parser.add_argument("--seconds", type=float, default=60)
+    idle_parser.add_argument("--traffic", action="store_true",
+                             help="one block of status records a second per channel")
     sub.add_parser("start").add_argument("--vlc", action="store_true")
     sub.add_parser("keys")
     args = parser.parse_args()

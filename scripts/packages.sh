@@ -5,7 +5,7 @@ REZERIVOVE_PACKAGES=(
   build-essential cmake ninja-build pkg-config libx11-dev libgtest-dev libbenchmark-dev
   python3 python3-pytest xvfb openbox xterm xdotool x11-utils imagemagick ffmpeg vlc
   g++-mingw-w64-x86-64 wine64 tmux iproute2 util-linux fonts-dejavu-core clang-14 libclang-rt-14-dev
-  clang-tidy cppcheck
+  clang-tidy cppcheck xfwm4 metacity icewm dbus-daemon libxtst-dev icoutils
 )
 
 install_missing_packages() {

@@ -50,11 +50,21 @@ void runMainLoop() {
 
     while (quitRequested == 0) {
         platform::sleepMs(kCycleMs);
-        if (platform::keyWaiting()) {
+        // One look at the keyboard, both sockets and the window system; only what is there is
+        // read, so an idle cycle costs its wait and this one call.
+        const unsigned waiting = platform::waitingInput(textSocket, statusSocket);
+        if ((waiting & platform::kKeyInput) != 0) {
             handleKey(platform::readKey());
         }
-        pollTextChannel();
-        pollStatusChannel();
+        if ((waiting & platform::kFirstSocketInput) != 0) {
+            pollTextChannel();
+        }
+        if ((waiting & platform::kSecondSocketInput) != 0) {
+            pollStatusChannel();
+        }
+        if ((waiting & platform::kWindowEvents) != 0) {
+            platform::handleWindowEvents();
+        }
     }
 }
 

@@ -28,9 +28,7 @@ void setConsoleTitle(const char* title);
 using ControlHandler = void (*)(int eventType);
 bool installControlHandler(ControlHandler handler);
 
-// True when a key code is waiting; never blocks.
-bool keyWaiting();
-// Reads one waiting key code; returns -1 when none is waiting.
+// Reads one waiting key code (see waitingInput); returns -1 when none is waiting. Never blocks.
 int readKey();
 
 // ---- Time ------------------------------------------------------------------------------------
@@ -110,6 +108,18 @@ bool setMulticastSending(SocketHandle socket, std::uint32_t interfaceAddress);
 bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port, const char* data,
                   std::size_t length);
 
+// ---- What the cycle reads ----------------------------------------------------------------------
+
+// Bits of waitingInput's answer.
+constexpr unsigned kKeyInput = 1u;
+constexpr unsigned kFirstSocketInput = 2u;
+constexpr unsigned kSecondSocketInput = 4u;
+constexpr unsigned kWindowEvents = 8u;
+
+// One look, without waiting, at everything the cycle reads: a key (readKey then returns it), a
+// datagram on each of the two sockets, and news from the window system for handleWindowEvents.
+unsigned waitingInput(SocketHandle first, SocketHandle second);
+
 // ---- Windows of other programs ---------------------------------------------------------------
 
 // Connects to the window system the players' windows live on. On failure stores the name of the
@@ -138,5 +148,13 @@ void moveWindow(WindowHandle window, int left, int top, int width, int height);
 void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
 void sendKey(WindowHandle window, int virtualKey);
+
+// For a settling time from now, a player window that takes the keyboard on its own (as a player
+// does when its video starts) hands it back to the console window, so the operator's keys keep
+// reaching the viewer. After that time the operator's own choice of window is left alone.
+void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount);
+
+// Acts on what the window system reported since the last call (see waitingInput).
+void handleWindowEvents();
 
 }  // namespace platform

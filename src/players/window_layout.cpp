@@ -24,6 +24,15 @@ void cutProgramNameAtExe() {
 
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
+    // Window managers move the keyboard about as windows are minimized and restored, and a
+    // player takes it when its video starts, a while after it is placed: from now on for a
+    // while, the operator's keys are kept on the console.
+    platform::WindowHandle players[kPlayerCount];
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        players[player - 1] = playerTable[player].window;
+    }
+    platform::keepKeyboardOnConsole(consoleWindow, players, kPlayerCount);
+
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::minimizeWindow(playerTable[player].window);
     }

@@ -52,8 +52,28 @@ def make_fake_player(directory):
     return path
 
 
+# The window managers the X11 tests run under, as operators' desktops run them: each frames,
+# places, minimizes and focuses windows its own way.
+WINDOW_MANAGERS = ["openbox", "xfwm4", "metacity", "icewm"]
+
+
+def window_manager_command(name, config_dir):
+    if name == "openbox":
+        config = os.environ.get("REZERIVOVE_OPENBOX_CONFIG")
+        return ["openbox", "--sm-disable"] + (["--config-file", config] if config else [])
+    if name == "xfwm4":
+        # xfwm4 reads its settings over D-Bus; the compositor stays off, as on a monitor PC.
+        return ["dbus-run-session", "--", "xfwm4", "--compositor=off"]
+    if name == "metacity":
+        return ["metacity", "--sm-disable", "--compositor=none"]
+    if name == "icewm":
+        return ["icewm"]
+    raise ValueError(name)
+
+
 class XServer:
-    """An Xvfb of our own on a free display number, optionally with openbox managing it."""
+    """An Xvfb of our own on a free display number, optionally with a window manager (True is
+    openbox, or one of WINDOW_MANAGERS by name)."""
 
     def __init__(self, window_manager=False, size="1600x1000"):
         read_end, write_end = os.pipe()
@@ -69,22 +89,32 @@ class XServer:
             raise RuntimeError("Xvfb did not start")
         self.display = ":" + number
         self.window_manager = None
-        if window_manager:
+        self.window_manager_name = "openbox" if window_manager is True else window_manager or None
+        # A home of the window manager's own, so no operator's settings leak into a test.
+        self.home = tempfile.TemporaryDirectory(prefix="rezerivove-wm-")
+        if self.window_manager_name:
             self.start_window_manager()
 
     def start_window_manager(self):
-        config = os.environ.get("REZERIVOVE_OPENBOX_CONFIG")
+        env = dict(os.environ, DISPLAY=self.display, HOME=self.home.name,
+                   XDG_CONFIG_HOME=os.path.join(self.home.name, ".config"),
+                   ICEWM_PRIVCFG=self.home.name)
         self.window_manager = subprocess.Popen(
-            ["openbox", "--sm-disable"] + (["--config-file", config] if config else []),
-            env=dict(os.environ, DISPLAY=self.display),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 10
+            window_manager_command(self.window_manager_name, self.home.name), env=env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        deadline = time.monotonic() + 20
         while time.monotonic() < deadline and not self._window_manager_ready():
             time.sleep(0.05)
 
-    def restart_window_manager(self):
-        self.window_manager.kill()
+    def _stop_window_manager(self):
+        if self.window_manager is None or self.window_manager.poll() is not None:
+            return
+        # The whole group: xfwm4 runs under a D-Bus session of its own.
+        os.killpg(self.window_manager.pid, signal.SIGKILL)
         self.window_manager.wait(5)
+
+    def restart_window_manager(self):
+        self._stop_window_manager()
         self.start_window_manager()
 
     def _window_manager_ready(self):
@@ -93,14 +123,19 @@ class XServer:
         return "window id" in result.stdout
 
     def close(self):
-        for process in (self.window_manager, self.xvfb):
-            if process is not None and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait(5)
+        if self.window_manager is not None:
+            try:
+                self._stop_window_manager()
+            except ProcessLookupError:
+                pass
+        if self.xvfb.poll() is None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(5)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait(5)
+        self.home.cleanup()
 
 
 class WatchedProgram:

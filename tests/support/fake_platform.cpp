@@ -101,10 +101,6 @@ bool installControlHandler(ControlHandler handler) {
     return true;
 }
 
-bool keyWaiting() {
-    return !state.keys.empty();
-}
-
 int readKey() {
     if (state.keys.empty()) {
         return -1;
@@ -234,6 +230,7 @@ bool dropGroup(SocketHandle socket, std::uint32_t group, std::uint32_t interface
 }
 
 int receiveDatagram(SocketHandle socket, char* buffer, int capacity) {
+    record("receive " + number(socket));
     for (auto it = state.datagrams.begin(); it != state.datagrams.end(); ++it) {
         if (it->socket == socket) {
             const std::string bytes = it->bytes;
@@ -314,6 +311,31 @@ void sendKey(WindowHandle window, int virtualKey) {
     if (window != 0) {
         record("key " + number(window) + " " + std::to_string(virtualKey));
     }
+}
+
+unsigned waitingInput(SocketHandle first, SocketHandle second) {
+    unsigned waiting = state.keys.empty() ? 0 : kKeyInput;
+    for (const fake::Datagram& datagram : state.datagrams) {
+        waiting |= datagram.socket == first ? kFirstSocketInput : 0;
+        waiting |= datagram.socket == second ? kSecondSocketInput : 0;
+    }
+    if (state.windowEventCycles > 0) {
+        --state.windowEventCycles;
+        waiting |= kWindowEvents;
+    }
+    return waiting;
+}
+
+void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount) {
+    std::string call = "keepKeyboard " + number(console);
+    for (int i = 0; i < playerCount; ++i) {
+        call += " " + number(players[i]);
+    }
+    record(call);
+}
+
+void handleWindowEvents() {
+    record("windowEvents");
 }
 
 }  // namespace platform

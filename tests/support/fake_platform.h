@@ -26,6 +26,8 @@ struct State {
 
     std::deque<int> keys;
     std::deque<Datagram> datagrams;
+    // The next this many cycles find news from the window system.
+    int windowEventCycles = 0;
     std::vector<platform::WindowInfo> windows;
 
     bool guardTaken = false;

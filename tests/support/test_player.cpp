@@ -5,6 +5,10 @@
 //   TEST_PLAYER_LOG_DIR  directory for the log, one file per process: player-<pid>.log
 //   TEST_PLAYER_EXIT     exit at once with this status, before showing a window
 //   SIGUSR1              destroy the window and keep running
+//   TEST_PLAYER_ACTIVATE_MS  this long after its window is first mapped, ask for the keyboard as
+//                        VLC does when its video starts: _NET_ACTIVE_WINDOW as an application
+//                        (source 1, with a server time) under a window manager, else the input
+//                        focus directly
 //
 // Log lines: "<ms> <event> ...", with <ms> from the monotonic clock:
 //   arg <n> <text>           each command-line argument
@@ -15,6 +19,8 @@
 //   title <text>             every change of _NET_WM_NAME
 //   key press|release <keysym>
 //   destroyed                the window was destroyed on SIGUSR1
+//   activate                 the player asked for the keyboard
+//   focus in|out             the window gained or lost the keyboard focus
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -61,6 +67,38 @@ int ignoreXError(Display*, XErrorEvent*) {
     return 0;
 }
 
+// Asks for the keyboard as a Qt application (VLC) does.
+void activate(Display* display, Window root, Window window, Time time) {
+    const Atom netActiveWindow = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    const Atom netSupportingWmCheck = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type;
+    int format;
+    unsigned long count, remaining;
+    unsigned char* data = nullptr;
+    const bool managed =
+        XGetWindowProperty(display, root, netSupportingWmCheck, 0, 1, False, XA_WINDOW, &type,
+                           &format, &count, &remaining, &data) == Success &&
+        data != nullptr && count == 1;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    if (managed) {
+        XEvent event;
+        std::memset(&event, 0, sizeof event);
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = netActiveWindow;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 1;  // an application
+        event.xclient.data.l[1] = static_cast<long>(time);
+        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    } else {
+        XSetInputFocus(display, window, RevertToParent, time);
+    }
+    XFlush(display);
+    logLine("activate");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,8 +139,12 @@ int main(int argc, char** argv) {
                     reinterpret_cast<const unsigned char*>(&pid), 1);
     XClassHint classHint = {const_cast<char*>("vlc"), const_cast<char*>("vlc")};
     XSetClassHint(display, window, &classHint);
-    XSelectInput(display, window,
-                 StructureNotifyMask | PropertyChangeMask | KeyPressMask | KeyReleaseMask);
+    XSelectInput(
+        display, window,
+        StructureNotifyMask | PropertyChangeMask | KeyPressMask | KeyReleaseMask | FocusChangeMask);
+    const char* activateAfter = std::getenv("TEST_PLAYER_ACTIVATE_MS");
+    long long activateAtMs = -1;  // set when the window is first mapped
+    Time lastServerTime = CurrentTime;
     XMapWindow(display, window);
     XFlush(display);
     logLine("window %lu", window);
@@ -115,10 +157,14 @@ int main(int argc, char** argv) {
             window = None;
             logLine("destroyed");
         }
+        if (activateAtMs >= 0 && nowMs() >= activateAtMs && window != None) {
+            activateAtMs = -2;  // once
+            activate(display, root, window, lastServerTime);
+        }
         if (XPending(display) == 0) {
-            // Wake up now and then to act on SIGUSR1; end with the X server.
+            // Wake up now and then to act on SIGUSR1 and the activation; end with the X server.
             pollfd connection = {ConnectionNumber(display), POLLIN, 0};
-            if (poll(&connection, 1, 100) > 0) {
+            if (poll(&connection, 1, activateAtMs >= 0 ? 10 : 100) > 0) {
                 if (connection.revents & (POLLHUP | POLLERR)) {
                     return 0;
                 }
@@ -136,6 +182,20 @@ int main(int argc, char** argv) {
         switch (event.type) {
             case MapNotify:
                 logLine("map");
+                if (activateAfter != nullptr && activateAtMs == -1) {
+                    activateAtMs = nowMs() + std::atol(activateAfter);
+                    // A server time to ask with, as a toolkit keeps one from its events.
+                    XChangeProperty(display, window,
+                                    XInternAtom(display, "_TEST_PLAYER_TIME", False), XA_CARDINAL,
+                                    32, PropModeAppend, nullptr, 0);
+                }
+                break;
+            case FocusIn:
+            case FocusOut:
+                if (event.xfocus.detail != NotifyPointer && event.xfocus.mode != NotifyGrab &&
+                    event.xfocus.mode != NotifyUngrab) {
+                    logLine("focus %s", event.type == FocusIn ? "in" : "out");
+                }
                 break;
             case UnmapNotify:
                 logLine("unmap");
@@ -155,6 +215,7 @@ int main(int argc, char** argv) {
                 break;
             }
             case PropertyNotify: {
+                lastServerTime = event.xproperty.time;
                 if (event.xproperty.atom != netWmName && event.xproperty.atom != wmState) {
                     break;
                 }

@@ -122,9 +122,19 @@ TEST_F(MainLoop, ChannelsAreReadOncePerCycleAlsoInTheCycleOfEnter) {
     fake::state.datagrams = {{102, "first\r\n"}, {102, "second\r\n"}, {101, "$0,1\r$94,T\r$0,2\r"}};
     fake::state.keys = {'x', 13};
     runMainLoop();
-    EXPECT_EQ(cycleCalls(), (Calls{"sleep 100", "write first\r\n", "title 11 T", "sleep 100",
-                                   "write second\r\n"}));
+    EXPECT_EQ(cycleCalls(), (Calls{"sleep 100", "receive 102", "write first\r\n", "receive 101",
+                                   "title 11 T", "sleep 100", "receive 102", "write second\r\n"}));
     EXPECT_TRUE(fake::state.datagrams.empty());
+}
+
+TEST_F(MainLoop, OnlyWhatIsWaitingIsReadAndWindowEventsComeLast) {
+    // A status datagram alone: the text channel is not read in that cycle.
+    fake::state.datagrams = {{101, "$0,1\r$94,T\r$0,2\r"}};
+    fake::state.windowEventCycles = 2;
+    fake::state.keys = {'x', 'x', 13};
+    runMainLoop();
+    EXPECT_EQ(cycleCalls(), (Calls{"sleep 100", "receive 101", "title 11 T", "windowEvents",
+                                   "sleep 100", "windowEvents", "sleep 100"}));
 }
 
 TEST_F(MainLoop, ControlEventSetsTheFlagAndWaitsASecond) {

@@ -3,6 +3,7 @@
 //
 //   key_injector PROGRAM.exe KEY...   KEY: a character, "enter", or "ctrl-c"
 //   key_injector PROGRAM.exe --screen prints the console's screen text
+//   key_injector PROGRAM.exe --foreground prints the title of the foreground window
 //
 // It attaches to the console of the first process of that name and writes key records into its
 // input. A Ctrl-C record (key-down only) makes the console raise the control handler.
@@ -90,7 +91,7 @@ void printScreen() {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: key_injector PROGRAM.exe KEY... | --screen\n");
+        std::fprintf(stderr, "usage: key_injector PROGRAM.exe KEY... | --screen | --foreground\n");
         return 2;
     }
     const DWORD target = findProcess(argv[1]);
@@ -102,6 +103,12 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[2], "--screen") == 0) {
         printScreen();
+        return 0;
+    }
+    if (std::strcmp(argv[2], "--foreground") == 0) {
+        char title[256] = "";
+        GetWindowTextA(GetForegroundWindow(), title, sizeof title);
+        std::printf("%s\n", title);
         return 0;
     }
     HANDLE input =

@@ -3,6 +3,8 @@
 //
 //   TEST_PLAYER_LOG_DIR  folder for the log, one file per process: player-<pid>.log
 //   TEST_PLAYER_EXIT     exit at once with this status, before showing a window
+//   TEST_PLAYER_FOREGROUND_MS  this long after showing, take the foreground as VLC does when its
+//                        video starts (SetForegroundWindow on its own window)
 //
 // Log lines: "<ms> <event> ...", <ms> from GetTickCount64:
 //   commandline <text>       the command line as the process got it
@@ -11,6 +13,8 @@
 //   title <text>             WM_SETTEXT
 //   minimized | restored     WM_SIZE with SIZE_MINIMIZED or SIZE_RESTORED
 //   geometry <x> <y> <w> <h> the outer rectangle after every move or size change
+//   foreground <0|1>         the player asked for the foreground, and the answer
+//   activated | deactivated  WM_ACTIVATE
 #include <windows.h>
 
 #include <cstdarg>
@@ -61,6 +65,13 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
             }
             break;
         }
+        case WM_TIMER:
+            KillTimer(window, wParam);
+            logLine("foreground %d", SetForegroundWindow(window) ? 1 : 0);
+            return 0;
+        case WM_ACTIVATE:
+            logLine(LOWORD(wParam) == WA_INACTIVE ? "deactivated" : "activated");
+            break;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -98,6 +109,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                       CW_USEDEFAULT, 320, 180, nullptr, nullptr, instance, nullptr);
     logLine("window %llu", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
     ShowWindow(window, SW_SHOWNORMAL);
+    const char* foregroundAfter = std::getenv("TEST_PLAYER_FOREGROUND_MS");
+    if (foregroundAfter != nullptr) {
+        SetTimer(window, 1, static_cast<UINT>(std::atoi(foregroundAfter)), nullptr);
+    }
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -236,6 +236,25 @@ def test_console_keys_and_console_window(wine, quit_key):
             console.kill()
 
 
+def test_a_player_that_takes_the_foreground_gives_it_back_to_the_console(wine):
+    # Each player takes the foreground 1.5 s after it is shown, as VLC does when its video
+    # starts; the operator's keys must still reach the console.
+    wine.clear_logs()
+    base = free_base_port()
+    console = wine.start_in_console(arguments(base), env={"TEST_PLAYER_FOREGROUND_MS": "1500"})
+    try:
+        logs = lambda: wine.player_logs(base)
+        assert wait_until(lambda: len(logs()) == 4 and all(
+            "foreground 1" in lines for lines in logs().values()), 30), logs()
+        assert wait_until(lambda: wine.inject("--foreground")[1].strip() ==
+                          "rezerivove : Tarnvale Multi VLC Viewer", 5)
+        assert wine.inject("enter")[0] == 0
+        assert console.wait(30) == 0
+    finally:
+        if console.poll() is None:
+            console.kill()
+
+
 @pytest.mark.skipif(os.geteuid() != 0, reason="a private network namespace needs root")
 def test_multicast_group_joined_and_left_in_a_private_network():
     # A prefix of its own, whose Wine server starts inside the namespace with the viewer: Wine's

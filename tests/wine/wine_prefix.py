@@ -49,15 +49,17 @@ class WinePrefix:
                                 env=dict(self.env, **(env or {})), stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
-    def start_in_console(self, args):
+    def start_in_console(self, args, env=None):
         """The viewer in a console window of its own (wineconsole), started as rezerivove.exe
         from its folder; its exit code is wineconsole's."""
-        return subprocess.Popen(["wineconsole", "rezerivove.exe"] + list(args), env=self.env,
+        return subprocess.Popen(["wineconsole", "rezerivove.exe"] + list(args),
+                                env=dict(self.env, **(env or {})),
                                 cwd=os.path.abspath(WINDOWS_BUILD), stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def inject(self, *keys):
-        """Types keys into the viewer's console; "--screen" returns the console's text."""
+        """Types keys into the viewer's console; "--screen" returns the console's text,
+        "--foreground" the foreground window's title."""
         result = subprocess.run(["wine", os.path.abspath(KEY_INJECTOR_EXE), "rezerivove.exe"] +
                                 list(keys), env=self.env, capture_output=True, timeout=60)
         return result.returncode, result.stdout.decode(errors="replace")

@@ -21,11 +21,13 @@ class ConsoleSession:
 
     def __init__(self, window_manager, geometry=(20, 10, 400, 225, 5, 25, 801, 200),
                  address="127.0.0.1", extra_env=None, test_player=True, user=None, base=None,
-                 prefix=None):
+                 prefix=None, server=None):
         """With test_player False the players are the real vlc; `user` runs the terminal and the
         viewer as that user (VLC refuses to run as root); `prefix` wraps the terminal, for a
-        network namespace."""
-        self.server = XServer(window_manager=window_manager)
+        network namespace; `server` is an X server shared with other sessions, one after
+        another, left running at the end."""
+        self.own_server = server is None
+        self.server = server or XServer(window_manager=window_manager)
         self.display = self.server.display
         self.dir = tempfile.TemporaryDirectory(prefix="rezerivove-x11-")
         os.chmod(self.dir.name, 0o777)
@@ -131,6 +133,11 @@ class ConsoleSession:
 
     # ---- the operator ----------------------------------------------------------------------
 
+    def focus(self):
+        """The window that has the keyboard focus."""
+        found = xtool(self.display, "xdotool", "getwindowfocus").split()
+        return int(found[0]) if found else None
+
     def type_keys(self, *keys):
         """Focuses the console window and types with XTEST, as the operator would. Several keys
         go in one burst, so that all reach the terminal before the first one hides it."""
@@ -168,5 +175,6 @@ class ConsoleSession:
                 os.kill(pid, 9)
             except ProcessLookupError:
                 pass
-        self.server.close()
+        if self.own_server:
+            self.server.close()
         self.dir.cleanup()

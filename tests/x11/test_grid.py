@@ -7,9 +7,11 @@ import time
 import pytest
 
 from console_session import ConsoleSession, xtool
-from viewer import send_udp
+from viewer import WINDOW_MANAGERS, XServer, send_udp
 
 GEOMETRY = (20, 10, 400, 225, 5, 25, 801, 200)  # odd VLCHEIGHT and INFOWIDTH
+# How long after a layout the viewer keeps the keyboard on the console.
+KEYBOARD_SETTLE_SECONDS = 5.0
 
 
 def expected_layout(divisor):
@@ -22,10 +24,31 @@ def expected_layout(divisor):
     return players, console
 
 
-@pytest.fixture(params=[False, True], ids=["no-window-manager", "openbox"])
-def session(request):
-    session = ConsoleSession(window_manager=request.param, geometry=GEOMETRY)
-    session.with_window_manager = request.param
+@pytest.fixture(scope="module")
+def servers():
+    """One X server per window manager, shared by the module's sessions one after another."""
+    started = {}
+    yield started
+    for server in started.values():
+        server.close()
+
+
+@pytest.fixture(params=[None] + WINDOW_MANAGERS, ids=["no-window-manager"] + WINDOW_MANAGERS)
+def window_manager(request, servers):
+    if request.param not in servers:
+        servers[request.param] = XServer(window_manager=request.param)
+    return servers[request.param]
+
+
+def start_session(server, **options):
+    session = ConsoleSession(window_manager=None, geometry=GEOMETRY, server=server, **options)
+    session.with_window_manager = server.window_manager_name is not None
+    return session
+
+
+@pytest.fixture
+def session(window_manager):
+    session = start_session(window_manager)
     yield session
     session.close()
 
@@ -84,15 +107,42 @@ def test_keys_keep_reaching_the_console_when_the_players_come_back(session):
         pytest.skip("without a window manager nothing moves the keyboard focus")
     assert session.wait_for_grid()
     console = session.console_window()
-    focus = lambda: int(xtool(session.display, "xdotool", "getwindowfocus").split()[0])
-    assert focus() == console
+    assert session.wait_until(lambda: session.focus() == console, 2)
     session.type_keys("v")
     assert session.wait_until(lambda: all(
         f"title {session.grid_title(n)}" in session.player_log(n)[-1:] for n in range(1, 5)))
-    assert focus() == console
+    assert session.wait_until(lambda: session.focus() == console, 2)
     # Typed without focusing anything first, as the operator simply keeps typing.
     xtool(session.display, "xdotool", "key", "y")
     assert_layout(session, 2)
+
+
+def test_a_player_that_takes_the_keyboard_gives_it_back_until_the_operator_chooses(
+        window_manager):
+    # Each player asks for the keyboard 1.5 s after it is shown, as VLC does when its video
+    # starts.
+    session = start_session(window_manager, extra_env={"TEST_PLAYER_ACTIVATE_MS": "1500"})
+    try:
+        assert session.wait_for_grid()
+        console = session.console_window()
+        assert session.wait_until(
+            lambda: all("activate" in session.player_log(n) for n in range(1, 5)), 10)
+        assert session.wait_until(lambda: session.focus() == console, 2), session.focus()
+        # The operator types without clicking anything first.
+        xtool(session.display, "xdotool", "key", "y")
+        assert_layout(session, 2)
+
+        # Once the layout has settled, the operator's own choice of window stands.
+        time.sleep(KEYBOARD_SETTLE_SECONDS + 0.5)
+        player = session.player_window(1)
+        command = "windowactivate" if session.with_window_manager else "windowfocus"
+        xtool(session.display, "xdotool", command, "--sync", str(player))
+        time.sleep(0.5)
+        assert session.focus() == player
+        session.type_keys("Return")
+        assert session.exit_code() == 0
+    finally:
+        session.close()
 
 
 def test_status_records_reach_the_player_windows(session):

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "platform/posix/internal.h"
 
 namespace {
 
@@ -171,17 +172,17 @@ bool installControlHandler(ControlHandler handler) {
     return started;
 }
 
-bool keyWaiting() {
-    if (lookaheadKey >= 0) {
-        return true;
-    }
-    if (keySource == KeySource::kNone) {
-        return false;
-    }
-    pollfd input = {STDIN_FILENO, POLLIN, 0};
-    if (poll(&input, 1, 0) <= 0 || (input.revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
-        return false;
-    }
+namespace internal {
+
+int keyDescriptor() {
+    return keySource == KeySource::kNone ? -1 : STDIN_FILENO;
+}
+
+bool keyHeld() {
+    return lookaheadKey >= 0;
+}
+
+bool readKeyAhead() {
     unsigned char key = 0;
     const ssize_t got = read(STDIN_FILENO, &key, 1);
     if (got == 1) {
@@ -193,6 +194,30 @@ bool keyWaiting() {
     }
     return false;
 }
+
+}  // namespace internal
+
+}  // namespace platform
+
+namespace {
+
+bool keyWaiting() {
+    if (lookaheadKey >= 0) {
+        return true;
+    }
+    if (keySource == KeySource::kNone) {
+        return false;
+    }
+    pollfd input = {STDIN_FILENO, POLLIN, 0};
+    if (poll(&input, 1, 0) <= 0 || (input.revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
+        return false;
+    }
+    return platform::internal::readKeyAhead();
+}
+
+}  // namespace
+
+namespace platform {
 
 int readKey() {
     if (!keyWaiting()) {

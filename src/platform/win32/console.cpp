@@ -38,10 +38,6 @@ bool installControlHandler(ControlHandler handler) {
     return SetConsoleCtrlHandler(onControlEvent, TRUE) != 0;
 }
 
-bool keyWaiting() {
-    return _kbhit() != 0;
-}
-
 int readKey() {
     return _kbhit() ? _getch() : -1;
 }

@@ -6,10 +6,19 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/internal.h"
 
 namespace {
 
 constexpr UINT kAnswerTimeoutMs = 500;
+// How long after a layout a player that takes the foreground gives it back to the console.
+constexpr ULONGLONG kFocusSettleMs = 5000;
+constexpr int kMaxPlayers = 4;
+
+HWND consoleForKeys;
+HWND watchedPlayers[kMaxPlayers];
+int watchedPlayerCount;
+ULONGLONG settleUntilMs;
 
 HWND windowOf(platform::WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
@@ -83,5 +92,32 @@ void sendKey(WindowHandle window, int virtualKey) {
         sendWithin(windowOf(window), WM_KEYUP, static_cast<WPARAM>(virtualKey), 0);
     }
 }
+
+void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount) {
+    consoleForKeys = windowOf(console);
+    watchedPlayerCount = playerCount < kMaxPlayers ? playerCount : kMaxPlayers;
+    for (int i = 0; i < watchedPlayerCount; ++i) {
+        watchedPlayers[i] = windowOf(players[i]);
+    }
+    settleUntilMs = GetTickCount64() + kFocusSettleMs;
+}
+
+void handleWindowEvents() {
+    const HWND foreground = GetForegroundWindow();
+    for (int i = 0; i < watchedPlayerCount; ++i) {
+        if (foreground != nullptr && foreground == watchedPlayers[i] && consoleForKeys != nullptr) {
+            SetForegroundWindow(consoleForKeys);
+            return;
+        }
+    }
+}
+
+namespace internal {
+
+bool windowEventsExpected() {
+    return watchedPlayerCount > 0 && GetTickCount64() < settleUntilMs;
+}
+
+}  // namespace internal
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "platform/posix/internal.h"
 
 namespace {
 
@@ -24,6 +25,12 @@ constexpr int kMoveCheckCount = 50;
 constexpr int kFirstMoveCheckCount = 10;
 constexpr int kMoveAttempts = 2;
 constexpr int kFocusCheckCount = 50;
+// How long from the start of a layout the keyboard is kept on the console. VLC takes it when its
+// video starts, measured here 0.9 to 1.2 s after the first layout under each window manager on
+// streams with a key frame a second; five seconds also cover sources whose key frames come
+// every two or three seconds.
+constexpr long kFocusSettleMs = 5000;
+constexpr int kMaxPlayers = 4;
 
 Display* display;
 Window root;
@@ -39,10 +46,40 @@ Atom netWmName;
 Atom netWmPid;
 Atom netFrameExtents;
 Atom netMoveResizeWindow;
+Atom netActiveWindow;
 Atom utf8String;
+
+// The players whose taking of the keyboard is watched for a while after each layout.
+Window watchedPlayers[kMaxPlayers];
+int watchedPlayerCount;
+bool watching = false;
+// Where the keyboard goes back to, whether a window manager was running at the layout, and
+// until when (monotonic milliseconds) players are sent back.
+Window consoleForKeys = None;
+bool managedAtLayout = false;
+long long settleUntilMs = 0;
+// The watched player that last received the keyboard and has not lost it since, or None.
+Window playerWithKeys = None;
+// The console lost the keyboard and has not had it back since.
+bool consoleLostKeys = false;
 
 int ignoreXError(Display*, XErrorEvent*) {
     return 0;
+}
+
+long long nowMs() {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
+bool isWatchedPlayer(Window window) {
+    for (int i = 0; i < watchedPlayerCount; ++i) {
+        if (watchedPlayers[i] == window && window != None) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void pauseMs(int milliseconds) {
@@ -194,6 +231,94 @@ void askWindowManagerToMove(Window window, int left, int top, int width, int hei
     XFlush(display);
 }
 
+// Gives the keyboard to `window`. A window manager is asked as a pager would ask it, which it
+// grants whatever its focus-stealing rules and which keeps its own idea of the active window
+// right; the focus is then also set directly, which is all there is without one.
+void giveKeysTo(Window window, bool managed) {
+    if (managed) {
+        XEvent event;
+        std::memset(&event, 0, sizeof event);
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = netActiveWindow;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 2;  // source: a pager, on the operator's behalf
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    }
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XFlush(display);
+}
+
+void giveKeysToConsole() {
+    if (consoleForKeys != None && isViewable(consoleForKeys)) {
+        giveKeysTo(consoleForKeys, managedAtLayout);
+    }
+}
+
+// Reads every event that has arrived and notes where the keyboard went: to a player, or away
+// from the console.
+void takeWindowEvents() {
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != FocusIn && event.type != FocusOut) {
+            continue;
+        }
+        const Window window = event.xfocus.window;
+        // Moves inside a window, and the pointer's own focus, change nothing.
+        const bool within = event.xfocus.detail == NotifyInferior ||
+                            event.xfocus.detail == NotifyPointer ||
+                            event.xfocus.mode == NotifyGrab || event.xfocus.mode == NotifyUngrab;
+        if (within) {
+            continue;
+        }
+        if (window == consoleForKeys && window != None) {
+            consoleLostKeys = event.type == FocusOut;
+            if (event.type == FocusIn) {
+                playerWithKeys = None;
+            }
+        } else if (isWatchedPlayer(window)) {
+            if (event.type == FocusIn) {
+                playerWithKeys = window;
+            } else if (playerWithKeys == window) {
+                playerWithKeys = None;
+            }
+        }
+    }
+}
+
+// True when no program's window has the keyboard: a window manager that has none active (NOTE:
+// metacity leaves none active when a minimized window is restored), or no focus at all.
+bool noWindowHasKeys() {
+    long active = 0;
+    if (managedAtLayout && readProperty(root, netActiveWindow, XA_WINDOW, 32, &active, 1) == 1) {
+        return active == 0;
+    }
+    Window focus = None;
+    int revertTo = 0;
+    XGetInputFocus(display, &focus, &revertTo);
+    return focus == None || focus == PointerRoot || focus == root;
+}
+
+// Stops watching: after the settling time the keyboard is the operator's business. The viewer
+// then asks for no events at all, so an idle cycle reads none (and libxcb, which allocates for
+// each event it reads, allocates nothing).
+void stopWatching() {
+    for (int i = 0; i < watchedPlayerCount; ++i) {
+        if (watchedPlayers[i] != None) {
+            XSelectInput(display, watchedPlayers[i], NoEventMask);
+        }
+    }
+    if (consoleForKeys != None) {
+        XSelectInput(display, consoleForKeys, NoEventMask);
+    }
+    XFlush(display);
+    watching = false;
+    playerWithKeys = None;
+    consoleLostKeys = false;
+}
+
 }  // namespace
 
 namespace platform {
@@ -220,6 +345,7 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
     netFrameExtents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
     netMoveResizeWindow = XInternAtom(display, "_NET_MOVERESIZE_WINDOW", False);
     utf8String = XInternAtom(display, "UTF8_STRING", False);
+    netActiveWindow = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
     for (int letter = 0; letter < 26; ++letter) {
         letterKeycodes[letter] = XKeysymToKeycode(display, XK_a + letter);
     }
@@ -308,7 +434,7 @@ void restoreWindow(WindowHandle handle) {
         Window now = None;
         XGetInputFocus(display, &now, &revertTo);
         if (now != focused) {
-            XSetInputFocus(display, focused, RevertToParent, CurrentTime);
+            giveKeysTo(focused, true);
             break;
         }
         pauseMs(kMoveCheckMs);
@@ -396,5 +522,64 @@ void sendKey(WindowHandle window, int virtualKey) {
     XSendEvent(display, static_cast<Window>(window), True, KeyReleaseMask, &event);
     XFlush(display);
 }
+
+void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount) {
+    if (display == nullptr) {
+        return;
+    }
+    if (watching) {
+        stopWatching();  // the windows may have changed since
+    }
+    consoleForKeys = static_cast<Window>(console);
+    if (consoleForKeys == None) {
+        consoleForKeys = keyboardHome;
+    }
+    if (consoleForKeys != None) {
+        XSelectInput(display, consoleForKeys, FocusChangeMask);
+    }
+    managedAtLayout = windowManagerRunning();
+    watchedPlayerCount = playerCount < kMaxPlayers ? playerCount : kMaxPlayers;
+    for (int i = 0; i < watchedPlayerCount; ++i) {
+        watchedPlayers[i] = static_cast<Window>(players[i]);
+        if (watchedPlayers[i] != None) {
+            XSelectInput(display, watchedPlayers[i], FocusChangeMask);
+        }
+    }
+    watching = true;
+    settleUntilMs = nowMs() + kFocusSettleMs;
+    XFlush(display);
+}
+
+void handleWindowEvents() {
+    if (display == nullptr) {
+        return;
+    }
+    takeWindowEvents();
+    if (!watching) {
+        return;
+    }
+    if (nowMs() >= settleUntilMs) {
+        stopWatching();
+        return;
+    }
+    // NOTE: VLC activates its own window when its video starts, a while after it was placed.
+    if (playerWithKeys != None || (consoleLostKeys && noWindowHasKeys())) {
+        playerWithKeys = None;
+        giveKeysToConsole();
+    }
+}
+
+namespace internal {
+
+int windowSystemDescriptor() {
+    return display == nullptr ? -1 : ConnectionNumber(display);
+}
+
+bool windowEventsQueued() {
+    // Also once when the settling time is over, to stop watching.
+    return display != nullptr && (XQLength(display) > 0 || (watching && nowMs() >= settleUntilMs));
+}
+
+}  // namespace internal
 
 }  // namespace platform

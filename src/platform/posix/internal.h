@@ -1,0 +1,19 @@
+// Between the Linux platform's own files: what the cycle's one look at its input (waiting_input)
+// needs from the console and from the window system.
+#pragma once
+
+namespace platform::internal {
+
+// The descriptor keys are read from, or -1 when no more keys can come.
+int keyDescriptor();
+// Whether a key has been read ahead and is waiting for readKey.
+bool keyHeld();
+// Reads ahead one key from a descriptor that is ready; false when there was none after all.
+bool readKeyAhead();
+
+// The window system's connection, or -1 when there is none.
+int windowSystemDescriptor();
+// Whether the window system's library already holds events it has read.
+bool windowEventsQueued();
+
+}  // namespace platform::internal
