@@ -49,10 +49,9 @@ void runMainLoop() {
     printText(messages::kKeyHints);
 
     while (quitRequested == 0) {
-        platform::sleepMs(kCycleMs);
-        // One look at the keyboard, both sockets and the window system; only what is there is
-        // read, so an idle cycle costs its wait and this one call.
-        const unsigned waiting = platform::waitingInput(textSocket, statusSocket);
+        // The wait, then one look at the keyboard, both sockets and the window system; only
+        // what is there is read.
+        const unsigned waiting = platform::waitThenCheckInput(kCycleMs, textSocket, statusSocket);
         if ((waiting & platform::kKeyInput) != 0) {
             handleKey(platform::readKey());
         }

@@ -28,7 +28,8 @@ void setConsoleTitle(const char* title);
 using ControlHandler = void (*)(int eventType);
 bool installControlHandler(ControlHandler handler);
 
-// Reads one waiting key code (see waitingInput); returns -1 when none is waiting. Never blocks.
+// Reads one waiting key code (see waitThenCheckInput); returns -1 when none is waiting. Never
+// blocks.
 int readKey();
 
 // ---- Time ------------------------------------------------------------------------------------
@@ -110,15 +111,17 @@ bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port
 
 // ---- What the cycle reads ----------------------------------------------------------------------
 
-// Bits of waitingInput's answer.
+// Bits of waitThenCheckInput's answer.
 constexpr unsigned kKeyInput = 1u;
 constexpr unsigned kFirstSocketInput = 2u;
 constexpr unsigned kSecondSocketInput = 4u;
 constexpr unsigned kWindowEvents = 8u;
 
-// One look, without waiting, at everything the cycle reads: a key (readKey then returns it), a
-// datagram on each of the two sockets, and news from the window system for handleWindowEvents.
-unsigned waitingInput(SocketHandle first, SocketHandle second);
+// Waits `milliseconds` whatever arrives meanwhile, then takes one look at everything the cycle
+// reads: a key (readKey then returns it), a datagram on each of the two sockets, and news from
+// the window system for handleWindowEvents. The two are one call so that a platform can do both
+// in one: an idle cycle then costs a single wake-up.
+unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second);
 
 // ---- Windows of other programs ---------------------------------------------------------------
 
@@ -154,7 +157,7 @@ void sendKey(WindowHandle window, int virtualKey);
 // reaching the viewer. After that time the operator's own choice of window is left alone.
 void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount);
 
-// Acts on what the window system reported since the last call (see waitingInput).
+// Acts on what the window system reported since the last call (see waitThenCheckInput).
 void handleWindowEvents();
 
 }  // namespace platform

@@ -313,7 +313,8 @@ void sendKey(WindowHandle window, int virtualKey) {
     }
 }
 
-unsigned waitingInput(SocketHandle first, SocketHandle second) {
+unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second) {
+    sleepMs(milliseconds);
     unsigned waiting = state.keys.empty() ? 0 : kKeyInput;
     for (const fake::Datagram& datagram : state.datagrams) {
         waiting |= datagram.socket == first ? kFirstSocketInput : 0;

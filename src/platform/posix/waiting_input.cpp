@@ -1,37 +1,58 @@
-// The cycle's one look at its input: the keyboard, the two sockets and the window system's
-// connection in a single poll that does not wait.
+// The cycle's wait and its one look at its input: the keyboard, the two sockets and the window
+// system's connection in a single poll that does not wait.
 #include <poll.h>
+
+#include <cerrno>
 
 #include "platform/platform.h"
 #include "platform/posix/internal.h"
 
+namespace {
+
+enum { kKeys, kFirst, kSecond, kWindows, kSources };
+
+// Polls until `timeoutMs` is over or something is ready; returns what poll returns.
+int pollSources(pollfd* sources, int timeoutMs) {
+    for (;;) {
+        const int ready = poll(sources, kSources, timeoutMs);
+        if (ready >= 0 || errno != EINTR) {
+            return ready;
+        }
+    }
+}
+
+}  // namespace
+
 namespace platform {
 
-unsigned waitingInput(SocketHandle first, SocketHandle second) {
-    enum { kKeys, kFirst, kSecond, kWindows, kSources };
+unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second) {
     pollfd sources[kSources] = {
         {internal::keyHeld() ? -1 : internal::keyDescriptor(), POLLIN, 0},
         {first == kNoSocket ? -1 : static_cast<int>(first), POLLIN, 0},
         {second == kNoSocket ? -1 : static_cast<int>(second), POLLIN, 0},
         {internal::windowSystemDescriptor(), POLLIN, 0},
     };
-    if (poll(sources, kSources, 0) < 0) {
+    // The whole wait first: input that arrives during it waits in its queue, and the cycle
+    // wakes once. (Polling with the wait as the timeout would wake it early for each first
+    // datagram of a cycle, which costs more than the one look after the wait.)
+    sleepMs(milliseconds);
+    if (pollSources(sources, 0) < 0) {
         return 0;  // nothing read this cycle; the next one looks again
     }
-    const short ready = POLLIN | POLLHUP | POLLERR;
+    const short readable = POLLIN | POLLHUP | POLLERR;
     unsigned waiting = 0;
     if (internal::keyHeld() ||
-        ((sources[kKeys].revents & ready) != 0 && internal::readKeyAhead())) {
+        ((sources[kKeys].revents & readable) != 0 && internal::readKeyAhead())) {
         waiting |= kKeyInput;
     }
     // An error waiting on a socket is taken by the read, which then finds no datagram.
-    if ((sources[kFirst].revents & ready) != 0) {
+    if ((sources[kFirst].revents & readable) != 0) {
         waiting |= kFirstSocketInput;
     }
-    if ((sources[kSecond].revents & ready) != 0) {
+    if ((sources[kSecond].revents & readable) != 0) {
         waiting |= kSecondSocketInput;
     }
-    if ((sources[kWindows].revents & ready) != 0 || internal::windowEventsQueued()) {
+    if ((sources[kWindows].revents & readable) != 0 || internal::windowEventsQueued()) {
         waiting |= kWindowEvents;
     }
     return waiting;

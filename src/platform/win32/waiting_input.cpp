@@ -1,5 +1,5 @@
-// The cycle's one look at its input: the console's keys, and both sockets in a single select
-// that does not wait.
+// The cycle's wait and its one look at its input: the console's keys, and both sockets in a
+// single select that does not wait.
 #include <conio.h>
 #include <winsock2.h>
 
@@ -8,7 +8,8 @@
 
 namespace platform {
 
-unsigned waitingInput(SocketHandle first, SocketHandle second) {
+unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second) {
+    sleepMs(milliseconds);
     unsigned waiting = _kbhit() != 0 ? kKeyInput : 0;
     fd_set readable;
     FD_ZERO(&readable);
