@@ -214,20 +214,26 @@ bool clientAt(Window window, int left, int top) {
            y == top;
 }
 
-void askWindowManagerToMove(Window window, int left, int top, int width, int height) {
+// A request about `window` to the window manager, as EWMH has it: a client message to the root.
+void askWindowManager(Window window, Atom request, long d0, long d1, long d2, long d3, long d4) {
     XEvent event;
     std::memset(&event, 0, sizeof event);
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = netMoveResizeWindow;
+    event.xclient.message_type = request;
     event.xclient.format = 32;
-    // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
-    event.xclient.data.l[0] = NorthWestGravity | (0xF << 8) | (2 << 12);
-    event.xclient.data.l[1] = left;
-    event.xclient.data.l[2] = top;
-    event.xclient.data.l[3] = width > 0 ? width : 1;
-    event.xclient.data.l[4] = height > 0 ? height : 1;
+    event.xclient.data.l[0] = d0;
+    event.xclient.data.l[1] = d1;
+    event.xclient.data.l[2] = d2;
+    event.xclient.data.l[3] = d3;
+    event.xclient.data.l[4] = d4;
     XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+void askWindowManagerToMove(Window window, int left, int top, int width, int height) {
+    // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
+    askWindowManager(window, netMoveResizeWindow, NorthWestGravity | (0xF << 8) | (2 << 12), left,
+                     top, width > 0 ? width : 1, height > 0 ? height : 1);
     XFlush(display);
 }
 
@@ -236,15 +242,8 @@ void askWindowManagerToMove(Window window, int left, int top, int width, int hei
 // right; the focus is then also set directly, which is all there is without one.
 void giveKeysTo(Window window, bool managed) {
     if (managed) {
-        XEvent event;
-        std::memset(&event, 0, sizeof event);
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = netActiveWindow;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = 2;  // source: a pager, on the operator's behalf
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+        // Source 2: a pager, on the operator's behalf.
+        askWindowManager(window, netActiveWindow, 2, CurrentTime, 0, 0, 0);
     }
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
     XFlush(display);
