@@ -177,4 +177,12 @@ class ConsoleSession:
                 pass
         if self.own_server:
             self.server.close()
+        # The wrapper writes the viewer's exit code once it sees the viewer gone, which may be
+        # just now: give it a moment rather than fail on a directory that is still being written.
+        for _ in range(50):
+            try:
+                self.dir.cleanup()
+                return
+            except OSError:
+                time.sleep(0.1)
         self.dir.cleanup()
