@@ -108,9 +108,10 @@ def test_keys_keep_reaching_the_console_when_the_players_come_back(session):
     assert session.wait_for_grid()
     console = session.console_window()
     assert session.wait_until(lambda: session.focus() == console, 2)
+    before = {n: len(session.player_log(n)) for n in range(1, 5)}
     session.type_keys("v")
     assert session.wait_until(lambda: all(
-        f"title {session.grid_title(n)}" in session.player_log(n)[-1:] for n in range(1, 5)))
+        f"title {session.grid_title(n)}" in session.player_log(n)[before[n]:] for n in range(1, 5)))
     assert session.wait_until(lambda: session.focus() == console, 2)
     # Typed without focusing anything first, as the operator simply keeps typing.
     xtool(session.display, "xdotool", "key", "y")

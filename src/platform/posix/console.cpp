@@ -1,6 +1,5 @@
 // The viewer's console on POSIX: a terminal (or pipes), with signals as the operator's interrupts.
 #include <fcntl.h>
-#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
 #include <termios.h>
@@ -197,32 +196,8 @@ bool readKeyAhead() {
 
 }  // namespace internal
 
-}  // namespace platform
-
-namespace {
-
-bool keyWaiting() {
-    if (lookaheadKey >= 0) {
-        return true;
-    }
-    if (keySource == KeySource::kNone) {
-        return false;
-    }
-    pollfd input = {STDIN_FILENO, POLLIN, 0};
-    if (poll(&input, 1, 0) <= 0 || (input.revents & (POLLIN | POLLHUP | POLLERR)) == 0) {
-        return false;
-    }
-    return platform::internal::readKeyAhead();
-}
-
-}  // namespace
-
-namespace platform {
-
 int readKey() {
-    if (!keyWaiting()) {
-        return -1;
-    }
+    // waitThenCheckInput reads a key ahead when one is ready.
     const int key = lookaheadKey;
     lookaheadKey = -1;
     return key;

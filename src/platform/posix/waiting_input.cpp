@@ -11,10 +11,10 @@ namespace {
 
 enum { kKeys, kFirst, kSecond, kWindows, kSources };
 
-// Polls until `timeoutMs` is over or something is ready; returns what poll returns.
-int pollSources(pollfd* sources, int timeoutMs) {
+// Looks without waiting; returns what poll returns.
+int pollSources(pollfd* sources) {
     for (;;) {
-        const int ready = poll(sources, kSources, timeoutMs);
+        const int ready = poll(sources, kSources, 0);
         if (ready >= 0 || errno != EINTR) {
             return ready;
         }
@@ -36,7 +36,7 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle s
     // wakes once. (Polling with the wait as the timeout would wake it early for each first
     // datagram of a cycle, which costs more than the one look after the wait.)
     sleepMs(milliseconds);
-    if (pollSources(sources, 0) < 0) {
+    if (pollSources(sources) < 0) {
         return 0;  // nothing read this cycle; the next one looks again
     }
     const short readable = POLLIN | POLLHUP | POLLERR;

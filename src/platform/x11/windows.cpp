@@ -24,7 +24,6 @@ constexpr int kMoveCheckMs = 2;
 constexpr int kMoveCheckCount = 50;
 constexpr int kFirstMoveCheckCount = 10;
 constexpr int kMoveAttempts = 2;
-constexpr int kFocusCheckCount = 50;
 // How long from the start of a layout the keyboard is kept on the console. VLC takes it when its
 // video starts, measured here 0.9 to 1.2 s after the first layout under each window manager on
 // streams with a key frame a second; five seconds also cover sources whose key frames come
@@ -34,7 +33,8 @@ constexpr int kMaxPlayers = 4;
 
 Display* display;
 Window root;
-// The window that had the keyboard focus when the viewer started: the operator's console.
+// The window that had the keyboard focus when the viewer started: the operator's console,
+// where its window was not found by its title.
 Window keyboardHome = None;
 // The keycodes of the letters a to z, looked up once: the first lookup loads the keyboard map,
 // and the viewer allocates nothing once it cycles.
@@ -237,22 +237,19 @@ void askWindowManagerToMove(Window window, int left, int top, int width, int hei
     XFlush(display);
 }
 
-// Gives the keyboard to `window`. A window manager is asked as a pager would ask it, which it
-// grants whatever its focus-stealing rules and which keeps its own idea of the active window
-// right; the focus is then also set directly, which is all there is without one.
-void giveKeysTo(Window window, bool managed) {
-    if (managed) {
-        // Source 2: a pager, on the operator's behalf.
-        askWindowManager(window, netActiveWindow, 2, CurrentTime, 0, 0, 0);
-    }
-    XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    XFlush(display);
-}
-
+// Gives the keyboard back to the console. A window manager is asked as a pager would ask it,
+// which it grants whatever its focus-stealing rules and which keeps its own idea of the active
+// window right; the focus is then also set directly, which is all there is without one.
 void giveKeysToConsole() {
-    if (consoleForKeys != None && isViewable(consoleForKeys)) {
-        giveKeysTo(consoleForKeys, managedAtLayout);
+    if (consoleForKeys == None || !isViewable(consoleForKeys)) {
+        return;
     }
+    if (managedAtLayout) {
+        // Source 2: a pager, on the operator's behalf.
+        askWindowManager(consoleForKeys, netActiveWindow, 2, CurrentTime, 0, 0, 0);
+    }
+    XSetInputFocus(display, consoleForKeys, RevertToParent, CurrentTime);
+    XFlush(display);
 }
 
 // Reads every event that has arrived and notes where the keyboard went: to a player, or away
@@ -409,36 +406,13 @@ void restoreWindow(WindowHandle handle) {
         XFlush(display);
         return;
     }
-    // NOTE: openbox gives the keyboard focus to a window it restores, as it does to the players'
-    // new windows. The operator's keys must keep reaching the console, so once the window is
-    // back the focus returns to the console the viewer was started from, or else to the window
-    // that had it.
-    Window focused = None;
-    int revertTo = 0;
-    XGetInputFocus(display, &focused, &revertTo);
-    if (keyboardHome != None && keyboardHome != window && isViewable(keyboardHome)) {
-        focused = keyboardHome;
-    }
+    // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves none
+    // active; the watch of keepKeyboardOnConsole gives it back to the console in the next cycle.
     XMapRaised(display, window);
     XSync(display, False);
     for (int check = 0; check < kMoveCheckCount && !isViewable(window); ++check) {
         pauseMs(kMoveCheckMs);
     }
-    if (focused == None || focused == PointerRoot || focused == window || !isViewable(focused)) {
-        XFlush(display);
-        return;
-    }
-    // The window manager moves the focus right after it maps the window; give it a moment.
-    for (int check = 0; check < kFocusCheckCount; ++check) {
-        Window now = None;
-        XGetInputFocus(display, &now, &revertTo);
-        if (now != focused) {
-            giveKeysTo(focused, true);
-            break;
-        }
-        pauseMs(kMoveCheckMs);
-    }
-    XFlush(display);
 }
 
 void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
