@@ -21,7 +21,7 @@ def packages():
     return PACKAGES
 
 
-def test_deb_installs_the_programs_the_manual_and_the_readme(packages):
+def test_deb_installs_the_programs_the_manuals_and_the_readme(packages):
     debs = glob.glob(os.path.join(packages, "rezerivove_*_amd64.deb"))
     assert len(debs) == 1
     fields = subprocess.run(["dpkg-deb", "-f", debs[0], "Package", "Depends"],
@@ -31,14 +31,21 @@ def test_deb_installs_the_programs_the_manual_and_the_readme(packages):
         subprocess.run(["dpkg", "-x", debs[0], root], check=True)
         for path in ("usr/bin/rezerivove", "usr/bin/sourcesim"):
             assert os.access(os.path.join(root, path), os.X_OK), path
-        assert os.path.isfile(os.path.join(root, "usr/share/man/man1/rezerivove.1"))
         assert os.path.isfile(os.path.join(root, "usr/share/doc/rezerivove/README.md"))
         help_text = subprocess.run([os.path.join(root, "usr/bin/sourcesim"), "--help"],
                                    capture_output=True, text=True).stdout
         assert help_text.startswith("Usage: sourcesim ADDRESS BASEPORT")
-        manual = subprocess.run(["man", "-l", os.path.join(root, "usr/share/man/man1/rezerivove.1")],
-                                capture_output=True, text=True, env=dict(os.environ, MANWIDTH="100"))
-        assert "Cannot find VLC" in manual.stdout
+        version = subprocess.run([os.path.join(root, "usr/bin/sourcesim"), "--version"],
+                                 capture_output=True, text=True)
+        assert (version.returncode, version.stdout) == (0, "sourcesim 3.20.2\n")
+        # Each manual renders without a warning and says what it must.
+        for page, says in (("rezerivove.1", "Cannot find VLC"),
+                           ("sourcesim.1", "6 The test streams cannot start.")):
+            manual = subprocess.run(
+                ["man", "--warnings", "-l", os.path.join(root, "usr/share/man/man1", page)],
+                capture_output=True, text=True, env=dict(os.environ, MANWIDTH="80"))
+            assert manual.returncode == 0 and manual.stderr == "", (page, manual.stderr)
+            assert says in " ".join(manual.stdout.split()), page  # as filled and justified
 
 
 def test_zip_holds_the_windows_programs_and_the_readme(packages):

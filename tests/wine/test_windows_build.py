@@ -2,6 +2,7 @@
 printf in text mode writes each "\r\n" as "\r\r\n", as any Windows console program does."""
 import os
 import signal
+import struct
 import time
 
 import pytest
@@ -71,6 +72,41 @@ FAILURES = [
     ("port 65536", ["127.0.0.1", "65536", "0.0.0.0"] + GEOMETRY, 3,
      windows_text(b"Invalid port: 0\r\n")),
 ]
+
+
+def resource(exe, kind):
+    """One resource of the built .exe, read back from the PE file (1 is the manifest's number
+    and the version's)."""
+    return subprocess.run(["wrestool", "--raw", "-x", f"--type={kind}", "--name=1", exe],
+                          capture_output=True, check=True, timeout=30).stdout
+
+
+@pytest.mark.parametrize("exe, description", [
+    (VIEWER_EXE, "Tarnvale Multi VLC Viewer"),
+    (os.path.join(os.path.dirname(VIEWER_EXE), "sourcesim.exe"), "Tarnvale source simulator")])
+def test_each_exe_carries_its_manifest_and_version(exe, description):
+    # The manifest (RT_MANIFEST, 24): physical pixels on every monitor, Windows 7 to 11 known,
+    # no elevation asked for.
+    manifest = resource(exe, 24).decode()
+    assert "<dpiAwareness " in manifest and ">PerMonitorV2</dpiAwareness>" in manifest
+    assert ">true/pm</dpiAware>" in manifest
+    assert 'level="asInvoker"' in manifest
+    for windows_7_to_11 in ("35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+                            "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                            "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+                            "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"):
+        assert f'<supportedOS Id="{{{windows_7_to_11}}}"/>' in manifest
+    # The version resource (RT_VERSION, 16): the fixed numbers, then the texts in UTF-16.
+    version = resource(exe, 16)
+    fixed = version.index(struct.pack("<I", 0xFEEF04BD))
+    file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", version, fixed + 8)
+    assert (file_ms, file_ls) == (product_ms, product_ls) == ((3 << 16) | 20, 2 << 16)
+    texts = version.decode("utf-16-le", errors="replace")
+    name = os.path.basename(exe)
+    for key, value in (("FileVersion", "3.20.2"), ("ProductVersion", "3.20.2"),
+                       ("ProductName", "rezerivove Tarnvale Multi VLC Viewer"),
+                       ("FileDescription", description), ("OriginalFilename", name)):
+        assert re.search(key + r"\x00+" + re.escape(value) + "\x00", texts), (key, texts)
 
 
 @pytest.mark.parametrize("name,args,code,message", FAILURES, ids=[f[0] for f in FAILURES])

@@ -21,6 +21,7 @@ constexpr char kUsage[] =
     "  --rate N          send at most N datagrams a second (default 20)\n"
     "  --streams         also send four test pictures, the channel number drawn on each,\n"
     "                    to BASEPORT + 41 ... + 44 with ffmpeg; they run until Ctrl-C\n"
+    "  --version         print the version and end\n"
     "\n"
     "Exit codes: 0 done, 1 usage, 2 invalid address, 3 invalid port, 4 script error,\n"
     "5 socket error, 6 test streams cannot start.\n";
@@ -125,6 +126,9 @@ int main(int argc, char** argv) {
         const bool hasValue = i + 1 < argc;
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kUsage, stdout);
+            return 0;
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("sourcesim " REZERIVOVE_VERSION "\n", stdout);
             return 0;
         } else if (std::strcmp(argv[i], "--interface") == 0 && hasValue) {
             interfaceText = argv[++i];
