@@ -129,6 +129,11 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle s
 // display that could not be opened, for the operator.
 bool openWindowSystem(char* displayName, std::size_t displayNameSize);
 
+// True when the console the viewer runs in may be a window of another window system than the
+// players' (a native Wayland terminal, which X11 cannot see), so that its window not being found
+// is worth telling the operator.
+bool consoleMayBeOutOfReach();
+
 // An X window id or an HWND. 0 is no window: every operation below does nothing on it.
 using WindowHandle = std::uint64_t;
 

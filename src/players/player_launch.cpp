@@ -77,4 +77,9 @@ void findWindows() {
         platform::listTopLevelWindows(takeWindow, &found);
         failIfAPlayerEnded();
     }
+    // A terminal that is no window of the players' window system is never found: the layout
+    // goes on without it, and the operator is told why once.
+    if (found == kPlayerCount && consoleWindow == 0 && platform::consoleMayBeOutOfReach()) {
+        printText(messages::kConsoleOutOfReach);
+    }
 }

@@ -1,6 +1,8 @@
 """The four players as processes: what they are started with and that they end with the viewer."""
 import os
 
+import pytest
+
 from viewer import EXITING, KEY_HINTS, Viewer, arguments, free_base_port
 
 STANDARD_SIGNALS = (1 << 31) - 1
@@ -22,9 +24,16 @@ def status_field(pid, name):
     return None
 
 
-def test_players_get_their_streams_and_inherit_nothing_but_the_environment():
+def player_environment(pid):
+    with open(f"/proc/{pid}/environ", "rb") as environ:
+        return [entry.decode() for entry in environ.read().split(b"\0") if entry]
+
+
+@pytest.mark.parametrize("qt_platform", [None, "wayland"])
+def test_players_get_their_streams_and_inherit_nothing_but_the_environment(qt_platform):
     base = free_base_port()
-    with Viewer(arguments(address="0.0.0.0", port=base)) as viewer:
+    env = {"QT_QPA_PLATFORM": qt_platform} if qt_platform else None
+    with Viewer(arguments(address="0.0.0.0", port=base), env=env) as viewer:
         assert viewer.wait_for(KEY_HINTS)
         pids = viewer.running_players()
         assert len(pids) == 4
@@ -33,6 +42,11 @@ def test_players_get_their_streams_and_inherit_nothing_but_the_environment():
             f"udp://@:{base + 40 + n}" for n in range(1, 5)]
         for pid in pids:
             assert player_arguments(viewer, pid)[:4] == OPTIONS
+            # The viewer's environment, with Qt always on X11, where the viewer finds windows.
+            environment = player_environment(pid)
+            assert [e for e in environment if e.startswith("QT_QPA_PLATFORM=")] == [
+                "QT_QPA_PLATFORM=xcb"]
+            assert f"TEST_PLAYER_LOG_DIR={viewer.log_dir}" in environment
             for fd in (0, 1, 2):
                 assert os.readlink(f"/proc/{pid}/fd/{fd}") == "/dev/null"
             links = [os.readlink(f"/proc/{pid}/fd/{fd}") for fd in os.listdir(f"/proc/{pid}/fd")]

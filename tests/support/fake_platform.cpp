@@ -267,6 +267,10 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
     return !state.noDisplay;
 }
 
+bool consoleMayBeOutOfReach() {
+    return state.consoleOutOfReach;
+}
+
 void listTopLevelWindows(WindowVisitor visit, void* context) {
     record("listTopLevelWindows");
     ++state.listings;

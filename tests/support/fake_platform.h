@@ -40,6 +40,7 @@ struct State {
     int refuseJoinNumber = 0;    // the n-th join fails, 0 for none
     bool dropRefused = false;
     bool noDisplay = false;
+    bool consoleOutOfReach = false;
     int refuseProcessNumber = 0;  // the n-th process start fails, 0 for none
     // Players that have ended, by process id, with their exit status.
     std::vector<std::pair<std::uint32_t, int>> endedProcesses;

@@ -80,6 +80,33 @@ TEST_F(PlayerLaunch, WindowsAreFoundByMarkerAndOwnerAndTheLastConsoleMatchWins) 
     EXPECT_EQ(fake::callsStartingWith("sleep"), (Calls{"sleep 100", "sleep 100", "sleep 100"}));
 }
 
+// A console the players' window system cannot see (a native Wayland terminal) is said once, and
+// only there; a console found, or one simply missing elsewhere, says nothing.
+TEST_F(PlayerLaunch, AConsoleOutOfReachIsToldOnceWhereItMayBe) {
+    const char kTold[] =
+        "This console window cannot be placed: on Wayland, run the viewer in an X11 terminal "
+        "such as xterm\r\n";
+    struct Case {
+        bool outOfReach;
+        bool consoleShown;
+        std::string output;
+    };
+    for (const Case& c : {Case{true, false, kTold}, Case{true, true, ""}, Case{false, false, ""}}) {
+        SetUp();
+        fake::state.consoleOutOfReach = c.outOfReach;
+        launchPlayers();
+        fake::state.laterWindows = {{2, fake::window(11, 1001, "VLC media player")}};
+        fake::state.windows = {fake::window(12, 1002, "VLC media player"),
+                               fake::window(13, 1003, "VLC media player"),
+                               fake::window(14, 1004, "VLC media player")};
+        if (c.consoleShown) {
+            fake::state.windows.push_back(fake::window(30, 77, "rezerivove"));
+        }
+        findWindows();
+        EXPECT_EQ(fake::state.output, c.output) << c.outOfReach << c.consoleShown;
+    }
+}
+
 TEST_F(PlayerLaunch, AnOperatorQuitEndsTheWaitForWindowsThatNeverShow) {
     launchPlayers();
     fake::state.windows = {fake::window(11, 1001, "VLC media player")};

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,6 +23,8 @@ KeySource keySource = KeySource::kNone;
 termios savedTerminal;
 bool terminalChanged = false;
 int lookaheadKey = -1;
+// The title last given to the terminal.
+char consoleTitleText[platform::kWindowTitleSize];
 
 // The operator's interrupts, taken by the control thread once it runs.
 constexpr int kControlSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
@@ -133,6 +136,7 @@ void writeConsole(const char* text, std::size_t length) {
 }
 
 void setConsoleTitle(const char* title) {
+    std::snprintf(consoleTitleText, sizeof consoleTitleText, "%s", title);
     // The terminal emulator's window takes the title, so the viewer finds its console by name.
     if (isatty(STDOUT_FILENO)) {
         writeConsole("\033]0;", 4);
@@ -192,6 +196,10 @@ bool readKeyAhead() {
         keySource = KeySource::kNone;  // end of input: no more keys will come
     }
     return false;
+}
+
+const char* consoleTitle() {
+    return consoleTitleText;
 }
 
 }  // namespace internal

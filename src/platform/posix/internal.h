@@ -1,5 +1,6 @@
 // Between the Linux platform's own files: what the cycle's one look at its input (waiting_input)
-// needs from the console and from the window system.
+// needs from the console and from the window system, and what the window system needs from the
+// console.
 #pragma once
 
 namespace platform::internal {
@@ -10,6 +11,9 @@ int keyDescriptor();
 bool keyHeld();
 // Reads ahead one key from a descriptor that is ready; false when there was none after all.
 bool readKeyAhead();
+
+// The title last given to the terminal the viewer runs in.
+const char* consoleTitle();
 
 // The window system's connection, or -1 when there is none.
 int windowSystemDescriptor();

@@ -19,6 +19,23 @@ namespace {
 
 constexpr std::size_t kCommandLineSize = 4096;
 constexpr std::size_t kMaxWords = 128;
+constexpr std::size_t kMaxEnvironment = 1024;
+
+// A player's environment is the viewer's, with Qt told to use X11: a player that could speak
+// Wayland natively would show no X11 window, and the viewer could neither find nor place it.
+constexpr char kQtOnX11[] = "QT_QPA_PLATFORM=xcb";
+char* playerEnvironment[kMaxEnvironment + 2];
+
+void makePlayerEnvironment() {
+    std::size_t count = 0;
+    for (char** variable = environ; *variable != nullptr && count < kMaxEnvironment; ++variable) {
+        if (std::strncmp(*variable, "QT_QPA_PLATFORM=", 16) != 0) {
+            playerEnvironment[count++] = *variable;
+        }
+    }
+    playerEnvironment[count++] = const_cast<char*>(kQtOnX11);
+    playerEnvironment[count] = nullptr;
+}
 
 // Splits a command line at blanks into `words`, which point into `buffer`.
 std::size_t splitWords(char* buffer, char** words, std::size_t maxWords) {
@@ -80,8 +97,9 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
     posix_spawnattr_setflags(
         &attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
+    makePlayerEnvironment();
     pid_t pid = 0;
-    const int result = posix_spawn(&pid, program, &actions, &attributes, argv, environ);
+    const int result = posix_spawn(&pid, program, &actions, &attributes, argv, playerEnvironment);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (result != 0) {

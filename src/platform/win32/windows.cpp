@@ -55,6 +55,10 @@ bool openWindowSystem(char*, std::size_t) {
     return true;
 }
 
+bool consoleMayBeOutOfReach() {
+    return false;
+}
+
 void listTopLevelWindows(WindowVisitor visit, void* context) {
     // NOTE: EnumWindows, not EnumChildWindows with no parent: under Wine the latter fails with
     // error 1400 and never calls back.

@@ -1,0 +1,147 @@
+// The connection to the X server: opening it, the atoms, the error handler, and what kind of
+// desktop the viewer runs on.
+//
+// Every request may name a window that has just gone away (a player that died, a window the
+// operator closed). Xlib's default error handler ends the process on the BadWindow that follows,
+// so a handler of our own is installed before anything else; it only notes the error.
+#include <X11/Xatom.h>
+#include <X11/keysym.h>
+#include <fcntl.h>
+#include <time.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/posix/internal.h"
+#include "platform/x11/internal.h"
+
+namespace platform::x11 {
+
+X11State backend;
+
+namespace {
+
+int noteXError(Display*, XErrorEvent* error) {
+    backend.lastErrorCode = error->error_code;
+    backend.lastErrorResource = error->resourceid;
+    return 0;
+}
+
+Window supportingWindow(Window window) {
+    long value = 0;
+    return readProperty(window, backend.netSupportingWmCheck, XA_WINDOW, 32, &value, 1) == 1
+               ? static_cast<Window>(value)
+               : None;
+}
+
+Atom atom(const char* name) {
+    return XInternAtom(backend.display, name, False);
+}
+
+}  // namespace
+
+long readProperty(Window window, Atom property, Atom type, int format, void* items, long maxItems) {
+    Atom actualType = None;
+    int actualFormat = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const long length = format == 8 ? (maxItems + 3) / 4 : maxItems;
+    if (XGetWindowProperty(backend.display, window, property, 0, length, False, type, &actualType,
+                           &actualFormat, &count, &remaining, &data) != Success) {
+        return 0;
+    }
+    long copied = 0;
+    if (data != nullptr && actualType == type && actualFormat == format) {
+        copied = static_cast<long>(count) < maxItems ? static_cast<long>(count) : maxItems;
+        std::memcpy(items, data, copied * (format == 8 ? 1 : sizeof(long)));
+    }
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return copied;
+}
+
+bool windowManagerRunning() {
+    const Window check = supportingWindow(backend.root);
+    return check != None && supportingWindow(check) == check;
+}
+
+void lookUpLetterKeycodes() {
+    for (int letter = 0; letter < 26; ++letter) {
+        backend.letterKeycodes[letter] = XKeysymToKeycode(backend.display, XK_a + letter);
+    }
+}
+
+void pauseMs(int milliseconds) {
+    timespec wait = {0, milliseconds * 1000000L};
+    nanosleep(&wait, nullptr);
+}
+
+long long nowMs() {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
+}  // namespace platform::x11
+
+namespace platform {
+
+using x11::backend;
+
+bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
+    XSetErrorHandler(x11::noteXError);
+    std::snprintf(displayName, displayNameSize, "%s", XDisplayName(nullptr));
+    backend.display = XOpenDisplay(nullptr);
+    if (backend.display == nullptr) {
+        return false;
+    }
+    // The players must not inherit the connection.
+    fcntl(ConnectionNumber(backend.display), F_SETFD, FD_CLOEXEC);
+    backend.root = DefaultRootWindow(backend.display);
+    int revertTo = 0;
+    XGetInputFocus(backend.display, &backend.keyboardHome, &revertTo);
+    if (backend.keyboardHome == PointerRoot) {
+        backend.keyboardHome = None;
+    }
+    backend.netSupportingWmCheck = x11::atom("_NET_SUPPORTING_WM_CHECK");
+    backend.netClientList = x11::atom("_NET_CLIENT_LIST");
+    backend.netWmName = x11::atom("_NET_WM_NAME");
+    backend.netWmPid = x11::atom("_NET_WM_PID");
+    backend.netWmState = x11::atom("_NET_WM_STATE");
+    backend.netWmStateHidden = x11::atom("_NET_WM_STATE_HIDDEN");
+    backend.netFrameExtents = x11::atom("_NET_FRAME_EXTENTS");
+    backend.netMoveResizeWindow = x11::atom("_NET_MOVERESIZE_WINDOW");
+    backend.netActiveWindow = x11::atom("_NET_ACTIVE_WINDOW");
+    backend.wmState = x11::atom("WM_STATE");
+    backend.utf8String = x11::atom("UTF8_STRING");
+    backend.i3SocketPath = x11::atom("I3_SOCKET_PATH");
+    x11::lookUpLetterKeycodes();
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    backend.onWayland = wayland != nullptr && wayland[0] != '\0';
+    backend.tilingIpc = x11::connectTilingIpc();
+    return true;
+}
+
+bool consoleMayBeOutOfReach() {
+    return backend.display != nullptr && backend.onWayland;
+}
+
+namespace internal {
+
+int windowSystemDescriptor() {
+    return backend.display == nullptr ? -1 : ConnectionNumber(backend.display);
+}
+
+bool windowEventsQueued() {
+    // Also once when the settling time is over, to stop watching.
+    return backend.display != nullptr &&
+           (XQLength(backend.display) > 0 ||
+            (x11::watchingKeyboard() && x11::nowMs() >= x11::keyboardSettleEndMs()));
+}
+
+}  // namespace internal
+
+}  // namespace platform

@@ -1,0 +1,98 @@
+// Between the X11 backend's own files: its one record of state and the helpers they share.
+//
+// The backend talks to whatever X server the players' windows live on: Xorg with a window
+// manager or none, or the Xwayland of a Wayland compositor (mutter, KWin, sway, weston), which is
+// then also the X11 window manager. Placement goes one of two ways, chosen once at start: EWMH
+// requests to the window manager, or the IPC of sway and i3, which ignore those requests.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <cstddef>
+
+#include "platform/platform.h"
+
+namespace platform::x11 {
+
+// What the viewer knows of the X server it is connected to.
+struct X11State {
+    Display* display;
+    Window root;
+    // The window that had the keyboard focus when the viewer started: the operator's console,
+    // where its window is not found by its title.
+    Window keyboardHome;
+    // The key codes of the letters a to z. The first lookup loads the keyboard map, which
+    // allocates, so they are looked up at start and again only when the map changes.
+    KeyCode letterKeycodes[26];
+    // The last error the server reported, and the resource (window) it was about; the error
+    // handler keeps them so a caller can tell a window that has gone.
+    int lastErrorCode;
+    XID lastErrorResource;
+    // On a Wayland desktop: the players' windows live on its Xwayland.
+    bool onWayland;
+    // Placement through the sway / i3 IPC instead of EWMH requests.
+    bool tilingIpc;
+
+    Atom netSupportingWmCheck;
+    Atom netClientList;
+    Atom netWmName;
+    Atom netWmPid;
+    Atom netWmState;
+    Atom netWmStateHidden;
+    Atom netFrameExtents;
+    Atom netMoveResizeWindow;
+    Atom netActiveWindow;
+    Atom wmState;
+    Atom utf8String;
+    Atom i3SocketPath;
+};
+
+extern X11State backend;
+
+// A window handle that names a process rather than an X window: a native Wayland terminal on
+// sway, which only the IPC can place. X window ids use 29 bits.
+constexpr WindowHandle kProcessWindowBit = WindowHandle{1} << 62;
+
+// ---- connection.cpp ----------------------------------------------------------------------------
+
+// Reads up to `maxItems` items of a window property of `type` into `items` (items of format 8
+// are bytes, of format 32 are longs, as Xlib hands them out). Returns the number read.
+long readProperty(Window window, Atom property, Atom type, int format, void* items, long maxItems);
+// An EWMH window manager names a window that names itself.
+bool windowManagerRunning();
+// Loads the keyboard map and looks up the letters' key codes.
+void lookUpLetterKeycodes();
+void pauseMs(int milliseconds);
+long long nowMs();
+
+// ---- placement.cpp -----------------------------------------------------------------------------
+
+// The window's ICCCM state is Iconic, or the window manager marks it hidden.
+bool isMinimized(Window window);
+bool isViewable(Window window);
+// A request about `window` to the window manager, as EWMH has it: a client message to the root.
+void askWindowManager(Window window, Atom request, long d0, long d1, long d2, long d3, long d4);
+
+// ---- tiling_ipc.cpp ----------------------------------------------------------------------------
+
+// Connects to sway's or i3's IPC when the viewer runs under one; false otherwise.
+bool connectTilingIpc();
+void tilingMinimize(WindowHandle window);
+void tilingRestore(WindowHandle window);
+void tilingMove(WindowHandle window, int left, int top, int width, int height);
+void tilingFocus(WindowHandle window);
+// The terminal the viewer runs in, when it is a native Wayland window sway can name by its
+// process; 0 otherwise.
+std::uint32_t nativeTerminalProcess();
+
+// ---- titles_keys.cpp ---------------------------------------------------------------------------
+
+// Takes a change of the keyboard map the server reported.
+void takeMappingChange(XEvent& event);
+
+// ---- keyboard_watch.cpp ------------------------------------------------------------------------
+
+bool watchingKeyboard();
+long long keyboardSettleEndMs();
+
+}  // namespace platform::x11

@@ -1,0 +1,228 @@
+// Minimizing, restoring and moving the players' windows and the console.
+//
+// With a window manager the rectangle asked for is the outer one, frame included, as on Windows;
+// the window manager is asked, as EWMH has it, and what it did is read back. Without one the
+// viewer moves the windows itself. sway and i3 ignore these requests: under them every request
+// goes through their IPC instead (tiling_ipc.cpp).
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/x11/internal.h"
+
+namespace {
+
+using platform::x11::backend;
+
+constexpr int kCheckMs = 2;
+constexpr int kCheckCount = 50;
+constexpr int kFirstMoveCheckCount = 10;
+constexpr int kMoveAttempts = 2;
+constexpr long kIconicState = 3;
+
+struct FrameExtents {
+    long left, right, top, bottom;
+};
+
+FrameExtents frameExtents(Window window) {
+    long values[4] = {0, 0, 0, 0};
+    if (platform::x11::readProperty(window, backend.netFrameExtents, XA_CARDINAL, 32, values, 4) !=
+        4) {
+        return FrameExtents{0, 0, 0, 0};
+    }
+    return FrameExtents{values[0], values[1], values[2], values[3]};
+}
+
+// Whether a size the window manager gave differs from the one asked for only as the window's
+// own hints make it: a terminal keeps to whole character cells, a player to a least size.
+bool sizeTaken(int actual, int wanted, int increment, int least) {
+    const int step = increment > 1 ? increment : 1;
+    return (actual > wanted - step && actual < wanted + step) ||
+           (wanted < least && actual == least);
+}
+
+enum class Placed { kYes, kNo, kGone };
+
+// Whether the client stands at `left`, `top` with the size asked for.
+Placed clientPlaced(Window window, int left, int top, int width, int height) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(backend.display, window, &attributes)) {
+        return Placed::kGone;
+    }
+    int x = 0;
+    int y = 0;
+    Window child = None;
+    if (!XTranslateCoordinates(backend.display, window, backend.root, 0, 0, &x, &y, &child)) {
+        return Placed::kGone;
+    }
+    if (x != left || y != top) {
+        return Placed::kNo;
+    }
+    if (attributes.width == width && attributes.height == height) {
+        return Placed::kYes;
+    }
+    XSizeHints hints;
+    long supplied = 0;
+    std::memset(&hints, 0, sizeof hints);
+    XGetWMNormalHints(backend.display, window, &hints, &supplied);
+    const bool increments = (hints.flags & PResizeInc) != 0;
+    const bool least = (hints.flags & PMinSize) != 0;
+    return sizeTaken(attributes.width, width, increments ? hints.width_inc : 1,
+                     least ? hints.min_width : 0) &&
+                   sizeTaken(attributes.height, height, increments ? hints.height_inc : 1,
+                             least ? hints.min_height : 0)
+               ? Placed::kYes
+               : Placed::kNo;
+}
+
+int clientMapState(Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(backend.display, window, &attributes) ? attributes.map_state : -1;
+}
+
+bool placedByIpc(platform::WindowHandle handle) {
+    return backend.tilingIpc || (handle & platform::x11::kProcessWindowBit) != 0;
+}
+
+}  // namespace
+
+namespace platform::x11 {
+
+bool isMinimized(Window window) {
+    long state[2] = {0, 0};
+    if (readProperty(window, backend.wmState, backend.wmState, 32, state, 2) > 0 &&
+        state[0] == kIconicState) {
+        return true;
+    }
+    long states[16];
+    const long count = readProperty(window, backend.netWmState, XA_ATOM, 32, states, 16);
+    for (long i = 0; i < count; ++i) {
+        if (static_cast<Atom>(states[i]) == backend.netWmStateHidden) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isViewable(Window window) {
+    return clientMapState(window) == IsViewable;
+}
+
+void askWindowManager(Window window, Atom request, long d0, long d1, long d2, long d3, long d4) {
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = request;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = d0;
+    event.xclient.data.l[1] = d1;
+    event.xclient.data.l[2] = d2;
+    event.xclient.data.l[3] = d3;
+    event.xclient.data.l[4] = d4;
+    XSendEvent(backend.display, backend.root, False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+}  // namespace platform::x11
+
+namespace platform {
+
+void minimizeWindow(WindowHandle window) {
+    if (backend.display == nullptr || window == 0) {
+        return;
+    }
+    if (placedByIpc(window)) {
+        x11::tilingMinimize(window);
+    } else if (x11::windowManagerRunning()) {
+        XIconifyWindow(backend.display, static_cast<Window>(window),
+                       DefaultScreen(backend.display));
+    } else {
+        // Without a window manager there is no iconic state: the window is taken off the screen.
+        XUnmapWindow(backend.display, static_cast<Window>(window));
+    }
+    XFlush(backend.display);
+}
+
+void restoreWindow(WindowHandle handle) {
+    if (backend.display == nullptr || handle == 0) {
+        return;
+    }
+    if (placedByIpc(handle)) {
+        x11::tilingRestore(handle);
+        return;
+    }
+    const Window window = static_cast<Window>(handle);
+    XMapRaised(backend.display, window);
+    if (!x11::windowManagerRunning()) {
+        XFlush(backend.display);
+        return;
+    }
+    // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves none
+    // active; the watch of keepKeyboardOnConsole gives it back to the console in the next cycle.
+    XSync(backend.display, False);
+    for (int check = 0; check < kCheckCount; ++check) {
+        const int state = clientMapState(window);
+        const bool minimized = x11::isMinimized(window);
+        if (state == -1 || (state == IsViewable && !minimized)) {
+            return;  // restored, or gone
+        }
+        if (state != IsUnmapped && minimized) {
+            break;  // mapped and still minimized: the map request was no restore to it
+        }
+        x11::pauseMs(kCheckMs);
+    }
+    // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
+    // asked by a pager (source 2) to activate it, mutter restores it.
+    if (x11::isMinimized(window)) {
+        x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
+        XFlush(backend.display);
+    }
+}
+
+void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
+    if (backend.display == nullptr || handle == 0) {
+        return;
+    }
+    if (placedByIpc(handle)) {
+        x11::tilingMove(handle, left, top, width, height);
+        return;
+    }
+    const Window window = static_cast<Window>(handle);
+    if (!x11::windowManagerRunning()) {
+        XMoveResizeWindow(backend.display, window, left, top, width > 0 ? width : 1,
+                          height > 0 ? height : 1);
+        XFlush(backend.display);
+        return;
+    }
+    // The window manager is asked for the client inside the outer rectangle. NOTE: openbox
+    // sometimes drops the first request for a window it has just restored, and a window
+    // manager that has just started may not have framed the window yet: what the client got is
+    // read back, and the request sent once more when its place or size is not the one asked.
+    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+        const FrameExtents frame = frameExtents(window);
+        const int clientWidth = width - static_cast<int>(frame.left + frame.right);
+        const int clientHeight = height - static_cast<int>(frame.top + frame.bottom);
+        // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
+        x11::askWindowManager(
+            window, backend.netMoveResizeWindow, NorthWestGravity | (0xF << 8) | (2 << 12), left,
+            top, clientWidth > 0 ? clientWidth : 1, clientHeight > 0 ? clientHeight : 1);
+        XFlush(backend.display);
+        // A request that takes is done within a few milliseconds; one that was dropped is sent
+        // again soon.
+        const int checks = attempt + 1 < kMoveAttempts ? kFirstMoveCheckCount : kCheckCount;
+        for (int check = 0; check < checks; ++check) {
+            x11::pauseMs(kCheckMs);
+            const Placed placed =
+                clientPlaced(window, left + static_cast<int>(frame.left),
+                             top + static_cast<int>(frame.top), clientWidth, clientHeight);
+            if (placed != Placed::kNo) {
+                return;
+            }
+        }
+    }
+}
+
+}  // namespace platform
