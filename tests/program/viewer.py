@@ -1,6 +1,8 @@
 """Runs the real viewer for the program tests: exact stdout bytes, exit codes, timings."""
 import os
+import pwd
 import random
+import shutil
 import signal
 import socket
 import subprocess
@@ -53,8 +55,9 @@ def make_fake_player(directory):
 
 
 # The window managers the X11 tests run under, as operators' desktops run them: each frames,
-# places, minimizes and focuses windows its own way.
-WINDOW_MANAGERS = ["openbox", "xfwm4", "metacity", "icewm"]
+# places, minimizes and focuses windows its own way. mutter is GNOME's ("GNOME on Xorg"); i3
+# tiles, and is placed through its IPC.
+WINDOW_MANAGERS = ["openbox", "xfwm4", "metacity", "icewm", "mutter", "i3"]
 
 
 def window_manager_command(name, config_dir):
@@ -68,6 +71,14 @@ def window_manager_command(name, config_dir):
         return ["metacity", "--sm-disable", "--compositor=none"]
     if name == "icewm":
         return ["icewm"]
+    if name == "mutter":
+        return ["dbus-run-session", "--", "mutter", "--x11", "--replace", "--sm-disable"]
+    if name == "i3":
+        # A configuration of its own, so that i3 asks nothing on its first start.
+        config = os.path.join(config_dir, "i3.config")
+        with open(config, "w") as out:
+            out.write("font pango:monospace 8\n")
+        return ["i3", "-c", config]
     raise ValueError(name)
 
 
@@ -90,6 +101,7 @@ class XServer:
         self.display = ":" + number
         self.window_manager = None
         self.window_manager_name = "openbox" if window_manager is True else window_manager or None
+        self.client_env = {}
         # A home of the window manager's own, so no operator's settings leak into a test.
         self.home = tempfile.TemporaryDirectory(prefix="rezerivove-wm-")
         if self.window_manager_name:
@@ -291,3 +303,156 @@ NAMESPACE_WITH_MULTICAST = [
 
 def is_root():
     return os.geteuid() == 0
+
+
+TEST_USER = "rezerivove-test"
+
+
+def unprivileged_user():
+    """VLC refuses to run as root, and Wayland compositors are a user's own: as root, they run
+    as a user made for the tests. None when the tests do not run as root."""
+    if not is_root():
+        return None
+    try:
+        pwd.getpwnam(TEST_USER)
+    except KeyError:
+        subprocess.run(["useradd", "--system", "--no-create-home", "--shell", "/usr/sbin/nologin",
+                        TEST_USER], check=True)
+    return TEST_USER
+
+
+def chown_tree(path, user):
+    entry = pwd.getpwnam(user)
+    for directory, _, files in os.walk(path):
+        for name in [directory] + [os.path.join(directory, f) for f in files]:
+            os.chown(name, entry.pw_uid, entry.pw_gid)
+
+
+# Wayland desktops, headless, each with its Xwayland, where the players' windows live.
+WAYLAND_DESKTOPS = ["mutter-wayland", "kwin-wayland", "sway", "weston"]
+
+
+def in_private_namespace():
+    """Set by tests/x11/private_desk: a mount and network namespace of the test's own, with a
+    /tmp of its own (wlroots takes only displays :0 to :32)."""
+    return os.environ.get("REZERIVOVE_PRIVATE_DESK") == "1"
+
+
+class WaylandDesktop:
+    """A Wayland compositor started headless as the test user, 1600x1000, with Xwayland. It is
+    the X11 window manager of its Xwayland; X clients (the test player, xterm, VLC, xdotool)
+    use `display` and the variables in `client_env`."""
+
+    def __init__(self, name, size=(1600, 1000)):
+        self.window_manager_name = name
+        self.window_manager = None
+        user = unprivileged_user()
+        self.run_dir = tempfile.mkdtemp(prefix="rezerivove-desk-")
+        os.chmod(self.run_dir, 0o700)
+        width, height = size
+        env = {"PATH": "/usr/bin:/bin", "HOME": self.run_dir, "XDG_RUNTIME_DIR": self.run_dir,
+               "XDG_CONFIG_HOME": os.path.join(self.run_dir, ".config")}
+        socket_name = "wayland-rz"
+        if name == "sway":
+            config = os.path.join(self.run_dir, "sway.config")
+            with open(config, "w") as out:
+                out.write(f"xwayland enable\noutput HEADLESS-1 resolution {width}x{height} "
+                          "position 0 0\n")
+            env.update(WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
+                       WLR_RENDERER="pixman")
+            command = ["sway", "-c", config]
+        elif name == "mutter-wayland":
+            command = ["dbus-run-session", "--", "mutter", "--wayland", "--headless",
+                       "--virtual-monitor", f"{width}x{height}", "--wayland-display=" + socket_name]
+        elif name == "kwin-wayland":
+            # NOTE: the installed kwin_wayland carries a file capability a container cannot
+            # grant, so exec fails; a copy carries none.
+            kwin = os.path.join(self.run_dir, "kwin_wayland")
+            shutil.copy("/usr/bin/kwin_wayland", kwin)
+            env["KWIN_COMPOSE"] = "Q"
+            command = ["dbus-run-session", "--", kwin, "--virtual", "--xwayland", "--socket",
+                       socket_name, "--width", str(width), "--height", str(height),
+                       "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities"]
+        elif name == "weston":
+            command = ["weston", "--backend=headless-backend.so", "--use-pixman", "--xwayland",
+                       "--socket=" + socket_name, f"--width={width}", f"--height={height}",
+                       "--idle-time=0"]
+        else:
+            raise ValueError(name)
+        if user is not None:
+            chown_tree(self.run_dir, user)
+            command = ["runuser", "-u", user, "--", "env", "-i"] + [
+                f"{k}={v}" for k, v in env.items()] + command
+        before = set(os.listdir("/tmp/.X11-unix")) if os.path.isdir("/tmp/.X11-unix") else set()
+        self.log = open(os.path.join(self.run_dir, "compositor.log"), "w")
+        self.process = subprocess.Popen(command, env=env if user is None else None,
+                                        stdout=self.log, stderr=self.log,
+                                        start_new_session=True)
+        self.display = None
+        self.client_env = {}
+        try:
+            self._wait_until_ready(before, user)
+        except Exception:
+            self.close()
+            raise
+
+    def _wait_until_ready(self, before, user):
+        deadline = time.monotonic() + 30
+        wayland = None
+        while time.monotonic() < deadline and self.process.poll() is None:
+            sockets = [n for n in os.listdir(self.run_dir) if n.startswith("wayland-") and
+                       not n.endswith(".lock")]
+            now = set(os.listdir("/tmp/.X11-unix")) if os.path.isdir("/tmp/.X11-unix") else set()
+            if sockets and now - before:
+                wayland = os.path.join(self.run_dir, sockets[0])
+                self.display = ":" + sorted(now - before)[0][1:]
+                break
+            time.sleep(0.05)
+        if self.display is None:
+            raise RuntimeError(f"{self.window_manager_name} did not start: " + self._log_tail())
+        self.client_env = {"WAYLAND_DISPLAY": wayland}
+        for name in os.listdir(self.run_dir):
+            if name.startswith("sway-ipc."):
+                self.client_env["SWAYSOCK"] = os.path.join(self.run_dir, name)
+        # The first X client starts Xwayland where the compositor starts it on demand. Its
+        # access is the compositor user's (and a cookie file's): root's tools and the test
+        # user's programs are let in by that user, once it answers.
+        while time.monotonic() < deadline:
+            auth = [os.path.join(self.run_dir, n) for n in os.listdir(self.run_dir)
+                    if "auth" in n.lower()]
+            env = {"PATH": "/usr/sbin:/usr/bin:/sbin:/bin", "DISPLAY": self.display}
+            if auth:
+                env["XAUTHORITY"] = auth[0]
+            grant = ["xhost", "+si:localuser:root", f"+si:localuser:{TEST_USER}"]
+            if user is not None:
+                grant = ["runuser", "-u", user, "--", "env"] + [
+                    f"{k}={v}" for k, v in env.items()] + grant
+            if subprocess.run(grant, env=env, capture_output=True, timeout=20).returncode == 0:
+                break
+            time.sleep(0.2)
+        else:
+            raise RuntimeError(f"{self.window_manager_name}'s Xwayland did not answer: " +
+                               self._log_tail())
+        # Ready for windows once the window manager of its Xwayland has announced itself
+        # (weston announces none).
+        while time.monotonic() < deadline and self.window_manager_name != "weston":
+            found = subprocess.run(["xprop", "-root", "-display", self.display,
+                                    "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
+            if "window id" in found.stdout:
+                break
+            time.sleep(0.05)
+
+    def _log_tail(self):
+        self.log.flush()
+        with open(os.path.join(self.run_dir, "compositor.log"), errors="replace") as log:
+            return log.read()[-2000:]
+
+    def close(self):
+        if self.process.poll() is None:
+            try:
+                os.killpg(self.process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        self.process.wait(10)
+        self.log.close()
+        shutil.rmtree(self.run_dir, ignore_errors=True)

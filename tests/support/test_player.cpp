@@ -247,6 +247,9 @@ int main(int argc, char** argv) {
                         name != nullptr ? name : "?");
                 break;
             }
+            case MappingNotify:
+                XRefreshKeyboardMapping(&event.xmapping);  // as every X client does
+                break;
             default:
                 break;
         }

@@ -1,5 +1,6 @@
 """The viewer as the operator runs it on Linux: inside an xterm (its console window) on an X
 server of its own, with or without openbox, the test player as vlc."""
+import json
 import os
 import re
 import subprocess
@@ -9,8 +10,8 @@ import time
 from viewer import BINARY, XServer, free_base_port, make_fake_player, running_players
 
 
-def xtool(display, *command):
-    result = subprocess.run(list(command), env=dict(os.environ, DISPLAY=display),
+def xtool(display, *command, env=None):
+    result = subprocess.run(list(command), env=dict(os.environ, DISPLAY=display, **(env or {})),
                             capture_output=True, text=True, timeout=20)
     return result.stdout
 
@@ -21,11 +22,12 @@ class ConsoleSession:
 
     def __init__(self, window_manager, geometry=(20, 10, 400, 225, 5, 25, 801, 200),
                  address="127.0.0.1", extra_env=None, test_player=True, user=None, base=None,
-                 prefix=None, server=None):
+                 prefix=None, server=None, session_bus=False):
         """With test_player False the players are the real vlc; `user` runs the terminal and the
         viewer as that user (VLC refuses to run as root); `prefix` wraps the terminal, for a
         network namespace; `server` is an X server shared with other sessions, one after
-        another, left running at the end."""
+        another, left running at the end; `session_bus` gives the terminal a D-Bus session of
+        its own (VLC on a Wayland desktop would otherwise start stray bus daemons)."""
         self.own_server = server is None
         self.server = server or XServer(window_manager=window_manager)
         self.display = self.server.display
@@ -46,11 +48,15 @@ class ConsoleSession:
         env = dict(os.environ, DISPLAY=self.display, XDG_RUNTIME_DIR=self.dir.name,
                    TEST_PLAYER_LOG_DIR=self.log_dir,
                    PATH=bin_dir + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
+        # A Wayland desktop's own: its socket and IPC, for the viewer and the players.
+        env.update(getattr(self.server, "client_env", {}))
         env.update(extra_env or {})
         args = [address, str(self.base), "0.0.0.0"] + [str(value) for value in geometry]
         wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
         command = ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
                    "/usr/bin/python3", wrapper, self.code_file, os.path.abspath(BINARY)] + args
+        if session_bus:
+            command = ["dbus-run-session", "--"] + command
         if user is not None:
             # runuser sets HOME to the user's own; the caller's HOME (a seeded profile) wins.
             command = ["runuser", "-u", user, "--", "env", "HOME=" + env["HOME"]] + command
@@ -114,7 +120,8 @@ class ConsoleSession:
         return int(found.split()[0]) if found.strip() else None
 
     def outer_geometry(self, window):
-        """The window's outer rectangle, frame included, and whether it is on screen."""
+        """The window's outer rectangle, frame included, and whether it is shown: viewable and
+        not minimized (mutter keeps minimized windows mapped)."""
         info = xtool(self.display, "xwininfo", "-id", str(window))
         value = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
         left, right, top, bottom = 0, 0, 0, 0
@@ -122,9 +129,14 @@ class ConsoleSession:
         match = re.search(r"= (\d+), (\d+), (\d+), (\d+)", extents)
         if match:
             left, right, top, bottom = (int(group) for group in match.groups())
+        state = xtool(self.display, "xprop", "-id", str(window), "WM_STATE", "_NET_WM_STATE")
+        minimized = "window state: Iconic" in state or "_NET_WM_STATE_HIDDEN" in state
+        # NOTE: sway leaves a window in its scratchpad mapped and Normal; its tree tells.
+        if self.server.window_manager_name == "sway":
+            minimized = minimized or not self.sway_visible(window)
         return ((value("Absolute upper-left X") - left, value("Absolute upper-left Y") - top,
                  value("Width") + left + right, value("Height") + top + bottom),
-                "IsViewable" in info)
+                "IsViewable" in info and not minimized)
 
     def title(self, window):
         found = xtool(self.display, "xprop", "-id", str(window), "_NET_WM_NAME")
@@ -142,12 +154,55 @@ class ConsoleSession:
         """Focuses the console window and types with XTEST, as the operator would. Several keys
         go in one burst, so that all reach the terminal before the first one hides it."""
         console = self.console_window()
-        xtool(self.display, "xdotool", "windowfocus", "--sync", str(console))
+        # NOTE: sway and i3 take back the focus a program sets on its own, and KWin may: there
+        # the operator's click is what gives the console the keyboard.
+        if not self.tiling():
+            xtool(self.display, "xdotool", "windowfocus", "--sync", str(console))
+        if self.focus() != console:
+            self.activate_by_hand(console)
+            self.wait_until(lambda: self.focus() == console, 2)
         xtool(self.display, "xdotool", "key", "--delay", "0", *keys)
+
+    def window_manager_command(self, command):
+        """A command to sway or i3 through their own tool, as an operator would give it."""
+        tool = "swaymsg" if self.server.window_manager_name == "sway" else "i3-msg"
+        xtool(self.display, tool, command, env=self.server.client_env)
+
+    def sway_visible(self, window):
+        """Whether sway shows the X window `window`, from its tree."""
+        def find(node):
+            if node.get("window") == window:
+                return node
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                found = find(child)
+                if found:
+                    return found
+            return None
+        tree = xtool(self.display, "swaymsg", "-t", "get_tree", "--raw", env=self.server.client_env)
+        node = find(json.loads(tree)) if tree.strip() else None
+        return bool(node and node.get("visible"))
+
+    def tiling(self):
+        return self.server.window_manager_name in ("sway", "i3")
 
     def show_by_hand(self, window):
         """What the operator does to bring back a minimized window."""
+        if self.tiling():
+            self.window_manager_command(f"[id={window}] scratchpad show")
+            return
         xtool(self.display, "xdotool", "windowmap", "--sync", str(window))
+        # NOTE: mutter keeps a minimized window mapped; it is brought back by activating it.
+        if not self.outer_geometry(window)[1]:
+            xtool(self.display, "xdotool", "windowactivate", "--sync", str(window))
+
+    def activate_by_hand(self, window):
+        """The operator chooses a window to type into."""
+        if self.tiling():
+            self.window_manager_command(f"[id={window}] focus")
+        elif self.server.window_manager_name:
+            xtool(self.display, "xdotool", "windowactivate", "--sync", str(window))
+        else:
+            xtool(self.display, "xdotool", "windowfocus", "--sync", str(window))
 
     def exit_code(self, timeout=15.0):
         self.wait_until(lambda: os.path.exists(self.code_file) and

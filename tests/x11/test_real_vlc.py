@@ -1,7 +1,6 @@
 """The viewer with the real VLC on four live test streams from ffmpeg, under openbox. A
 screenshot of the grid is kept in build/test-artifacts/grid-vlc.png."""
 import os
-import pwd
 import re
 import shutil
 import subprocess
@@ -11,27 +10,15 @@ import time
 import pytest
 
 from console_session import ConsoleSession, xtool
-from viewer import NAMESPACE_WITH_MULTICAST, free_base_port, send_udp, send_udp_in_namespace
+from viewer import (NAMESPACE_WITH_MULTICAST, WaylandDesktop, chown_tree, free_base_port,
+                    in_private_namespace, send_udp, send_udp_in_namespace, unprivileged_user)
 
 VLC = shutil.which("vlc", path="/usr/bin:/usr/local/bin")
-TEST_USER = "rezerivove-test"
 GEOMETRY = (0, 0, 480, 270, 0, 30, 960, 200)
 ARTIFACTS = os.path.join(os.path.dirname(os.path.abspath(os.environ.get(
     "REZERIVOVE_BINARY", "build/linux/rezerivove"))), "test-artifacts")
 
 pytestmark = pytest.mark.skipif(VLC is None, reason="VLC is not installed")
-
-
-def unprivileged_user():
-    """VLC refuses to run as root: as root, the viewer runs as a user made for the tests."""
-    if os.geteuid() != 0:
-        return None
-    try:
-        pwd.getpwnam(TEST_USER)
-    except KeyError:
-        subprocess.run(["useradd", "--system", "--no-create-home", "--shell", "/usr/sbin/nologin",
-                        TEST_USER], check=True)
-    return TEST_USER
 
 
 def seeded_home(user):
@@ -41,10 +28,7 @@ def seeded_home(user):
     with open(os.path.join(home, ".config", "vlc", "vlcrc"), "w") as vlcrc:
         vlcrc.write("[qt]\nqt-privacy-ask=0\n")
     if user is not None:
-        entry = pwd.getpwnam(user)
-        for directory, _, files in os.walk(home):
-            for name in [directory] + [os.path.join(directory, f) for f in files]:
-                os.chown(name, entry.pw_uid, entry.pw_gid)
+        chown_tree(home, user)
     return home
 
 
@@ -118,16 +102,19 @@ def windows_by_pid(session):
 
 
 class VlcGrid:
-    """Four real VLCs started by the viewer in an xterm, under openbox, on live test streams."""
+    """Four real VLCs started by the viewer in an xterm, on live test streams: under openbox on
+    Xvfb, or on a Wayland desktop's Xwayland."""
 
-    def __init__(self, address="127.0.0.1", namespace=None):
+    def __init__(self, address="127.0.0.1", namespace=None, desktop=None):
         user = unprivileged_user()
         self.base = free_base_port()
         self.home = seeded_home(user)
         self.streams = None
+        self.desktop = WaylandDesktop(desktop) if desktop else None
         self.session = ConsoleSession(window_manager=True, geometry=GEOMETRY, address=address,
                                       test_player=False, user=user, base=self.base,
-                                      extra_env={"HOME": self.home}, prefix=namespace)
+                                      extra_env={"HOME": self.home}, prefix=namespace,
+                                      server=self.desktop, session_bus=desktop is not None)
         # In a namespace of the session's own, the streams start inside it.
         stream_prefix = None
         if namespace is not None:
@@ -164,14 +151,21 @@ class VlcGrid:
         # Wait for the four pictures to play, and keep what the operator sees.
         os.makedirs(os.path.dirname(screenshot), exist_ok=True)
 
+        # NOTE: a rootless Xwayland has no root window to capture: there each player's window.
+        shots = {n: (screenshot, x, y) for n, (x, y) in cells.items()}
+        if self.desktop is not None:
+            shots = {n: (screenshot.replace(".png", f"-{n}.png"), 0, 0) for n in cells}
+
         def four_pictures():
-            subprocess.run(["import", "-display", session.display, "-window", "root", screenshot],
-                           check=True, timeout=30)
-            return all(cell_brightness(screenshot, x, y, width, height) > 0.25
-                       for x, y in cells.values())
+            for n, (image, _, _) in shots.items():
+                window = "root" if self.desktop is None else str(self.window(n))
+                subprocess.run(["import", "-display", session.display, "-window", window, image],
+                               check=True, timeout=30)
+            return all(cell_brightness(image, x, y, width, height) > 0.25
+                       for image, x, y in shots.values())
 
         assert session.wait_until(four_pictures, 30), [
-            cell_brightness(screenshot, x, y, width, height) for x, y in cells.values()]
+            cell_brightness(image, x, y, width, height) for image, x, y in shots.values()]
 
     def close(self):
         running = vlc_players(self.session)
@@ -184,15 +178,22 @@ class VlcGrid:
         if self.streams is not None:
             self.streams.kill()
             self.streams.wait(10)
+        if self.desktop is not None:
+            self.desktop.close()
         shutil.rmtree(self.home, ignore_errors=True)
 
 
-def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records():
+@pytest.mark.parametrize("desktop", [None, "mutter-wayland", "kwin-wayland"],
+                         ids=["openbox", "mutter-wayland", "kwin-wayland"])
+def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records(desktop):
+    if desktop is not None and not in_private_namespace():
+        pytest.skip("a Wayland desktop runs in a namespace of its own (tests/x11/private_desk)")
     started = time.monotonic()
-    grid = VlcGrid()
+    grid = VlcGrid(desktop=desktop)
     try:
         grid.wait_for_players()
-        grid.wait_for_grid_and_pictures(os.path.join(ARTIFACTS, "grid-vlc.png"))
+        grid.wait_for_grid_and_pictures(
+            os.path.join(ARTIFACTS, "grid-vlc.png" if desktop is None else f"grid-vlc-{desktop}.png"))
         session = grid.session
 
         # VLC takes the keyboard when its video starts; the operator, who clicked nothing, types

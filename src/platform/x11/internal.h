@@ -81,6 +81,8 @@ void tilingMinimize(WindowHandle window);
 void tilingRestore(WindowHandle window);
 void tilingMove(WindowHandle window, int left, int top, int width, int height);
 void tilingFocus(WindowHandle window);
+// Whether the viewer has put the window in the scratchpad and not shown it since.
+bool tilingHidden(WindowHandle window);
 // The terminal the viewer runs in, when it is a native Wayland window sway can name by its
 // process; 0 otherwise.
 std::uint32_t nativeTerminalProcess();

@@ -56,14 +56,20 @@ bool isWatchedPlayer(Window window) {
 // window right; the focus is then also set directly, which is all there is without one. NOTE:
 // sway only marks a window urgent when asked so: its IPC gives the keyboard.
 void giveKeysToConsole() {
+    // A console the operator has hidden stays so: focusing a window in the scratchpad shows it.
     if (backend.tilingIpc || consoleXWindow() == None) {
-        if (watch.console != 0) {
+        const bool hidden =
+            platform::x11::tilingHidden(watch.console) ||
+            (consoleXWindow() != None && !platform::x11::isViewable(consoleXWindow()));
+        if (watch.console != 0 && !hidden) {
             platform::x11::tilingFocus(watch.console);
         }
         return;
     }
+    // A console the operator has minimized stays so: asking mutter to activate it would bring
+    // it back (NOTE: mutter keeps minimized windows mapped, so being viewable is not enough).
     const Window console = consoleXWindow();
-    if (!platform::x11::isViewable(console)) {
+    if (!platform::x11::isViewable(console) || platform::x11::isMinimized(console)) {
         return;
     }
     if (watch.managed) {

@@ -186,30 +186,37 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
     if (backend.display == nullptr || handle == 0) {
         return;
     }
-    if (placedByIpc(handle)) {
-        x11::tilingMove(handle, left, top, width, height);
+    if ((handle & x11::kProcessWindowBit) != 0) {
+        x11::tilingMove(handle, left, top, width, height);  // a native window: nothing to read
         return;
     }
     const Window window = static_cast<Window>(handle);
-    if (!x11::windowManagerRunning()) {
+    const bool ipc = placedByIpc(handle);
+    if (!ipc && !x11::windowManagerRunning()) {
         XMoveResizeWindow(backend.display, window, left, top, width > 0 ? width : 1,
                           height > 0 ? height : 1);
         XFlush(backend.display);
         return;
     }
-    // The window manager is asked for the client inside the outer rectangle. NOTE: openbox
-    // sometimes drops the first request for a window it has just restored, and a window
-    // manager that has just started may not have framed the window yet: what the client got is
-    // read back, and the request sent once more when its place or size is not the one asked.
+    // The window manager is asked for the client inside the outer rectangle; what the client got
+    // is read back, and the request sent once more when its place or size is not the one asked.
+    // NOTE: openbox sometimes drops the first request for a window it has just restored; a
+    // window manager that has just started may not have framed the window yet; sway gives a
+    // window that was tiled a size of its own the moment it floats.
     for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-        const FrameExtents frame = frameExtents(window);
+        const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
         const int clientWidth = width - static_cast<int>(frame.left + frame.right);
         const int clientHeight = height - static_cast<int>(frame.top + frame.bottom);
-        // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
-        x11::askWindowManager(
-            window, backend.netMoveResizeWindow, NorthWestGravity | (0xF << 8) | (2 << 12), left,
-            top, clientWidth > 0 ? clientWidth : 1, clientHeight > 0 ? clientHeight : 1);
-        XFlush(backend.display);
+        if (ipc) {
+            x11::tilingMove(handle, left, top, width, height);
+        } else {
+            // NorthWest gravity, x, y, width and height given, sent by a pager-like tool
+            // (source 2).
+            x11::askWindowManager(
+                window, backend.netMoveResizeWindow, NorthWestGravity | (0xF << 8) | (2 << 12),
+                left, top, clientWidth > 0 ? clientWidth : 1, clientHeight > 0 ? clientHeight : 1);
+            XFlush(backend.display);
+        }
         // A request that takes is done within a few milliseconds; one that was dropped is sent
         // again soon.
         const int checks = attempt + 1 < kMoveAttempts ? kFirstMoveCheckCount : kCheckCount;

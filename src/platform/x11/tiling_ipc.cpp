@@ -29,15 +29,29 @@ constexpr std::size_t kReplySize = 4096;
 constexpr int kReplyTimeoutMs = 1000;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
+// The four players and the console.
+constexpr int kMaxHidden = 5;
 
 struct TilingIpc {
     int socket;
     // The terminal the viewer runs in, when sway may have to place it as a native window.
     std::uint32_t terminalProcess;
+    // The windows the viewer has put in the scratchpad and not shown since. NOTE: sway leaves a
+    // hidden X window mapped and Normal, so X cannot tell.
+    platform::WindowHandle hidden[kMaxHidden];
     char reply[kReplySize];
 };
 
-TilingIpc ipc = {-1, 0, {}};
+TilingIpc ipc = {-1, 0, {}, {}};
+
+int hiddenSlot(platform::WindowHandle window) {
+    for (int i = 0; i < kMaxHidden; ++i) {
+        if (ipc.hidden[i] == window) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 bool writeAll(const char* data, std::size_t length) {
     while (length > 0) {
@@ -191,12 +205,26 @@ std::uint32_t nativeTerminalProcess() {
 }
 
 void tilingMinimize(WindowHandle window) {
-    runFor(window, "move scratchpad");
+    if (runFor(window, "move scratchpad") && hiddenSlot(window) < 0) {
+        const int free = hiddenSlot(0);
+        if (free >= 0) {
+            ipc.hidden[free] = window;
+        }
+    }
 }
 
 void tilingRestore(WindowHandle window) {
     // It toggles: only a window the layout has just hidden is shown.
-    runFor(window, "scratchpad show");
+    if (runFor(window, "scratchpad show")) {
+        const int slot = hiddenSlot(window);
+        if (slot >= 0) {
+            ipc.hidden[slot] = 0;
+        }
+    }
+}
+
+bool tilingHidden(WindowHandle window) {
+    return hiddenSlot(window) >= 0;
 }
 
 void tilingMove(WindowHandle window, int left, int top, int width, int height) {

@@ -113,8 +113,13 @@ void sendKey(WindowHandle window, int virtualKey) {
         virtualKey < 'A' || virtualKey > 'Z') {
         return;
     }
-    // The lower-case letter with no modifier: Shift with it is another key to the player.
+    // A change of the keyboard map that came in the same cycle as the key is taken first, so the
+    // letter's key code is the one of the map the player now has.
     XEvent event;
+    while (XCheckTypedEvent(backend.display, MappingNotify, &event)) {
+        x11::takeMappingChange(event);
+    }
+    // The lower-case letter with no modifier: Shift with it is another key to the player.
     std::memset(&event, 0, sizeof event);
     event.xkey.display = backend.display;
     event.xkey.window = static_cast<Window>(window);

@@ -103,26 +103,32 @@ void listTopLevelWindows(WindowVisitor visit, void* context) {
         return;
     }
     const long count = listClients();
+    // NOTE: a native Wayland terminal on sway (foot) is no X window; sway's IPC names it by its
+    // process, and its title is the one the viewer gave its console. It comes first, so that an
+    // X11 terminal of the same title, later in the list, is the console found.
     const std::uint32_t terminal = x11::nativeTerminalProcess();
-    bool terminalSeen = false;
+    bool terminalShown = false;
+    for (long i = 0; i < count && terminal != 0; ++i) {
+        terminalShown =
+            terminalShown || readOwnerProcessId(static_cast<Window>(windows[i])) == terminal;
+    }
+    if (terminal != 0 && !terminalShown) {
+        WindowInfo info;
+        info.handle = x11::kProcessWindowBit | terminal;
+        info.ownerProcessId = terminal;
+        std::snprintf(info.title, sizeof info.title, "%s", internal::consoleTitle());
+        if (!visit(info, context)) {
+            return;
+        }
+    }
     for (long i = 0; i < count; ++i) {
         WindowInfo info;
         info.handle = static_cast<WindowHandle>(windows[i]);
         readTitle(static_cast<Window>(windows[i]), info.title);
         info.ownerProcessId = readOwnerProcessId(static_cast<Window>(windows[i]));
-        terminalSeen = terminalSeen || (terminal != 0 && info.ownerProcessId == terminal);
         if (!visit(info, context)) {
             return;
         }
-    }
-    // NOTE: a native Wayland terminal on sway (foot) is no X window; sway's IPC names it by its
-    // process, and its title is the one the viewer gave its console.
-    if (terminal != 0 && !terminalSeen) {
-        WindowInfo info;
-        info.handle = x11::kProcessWindowBit | terminal;
-        info.ownerProcessId = terminal;
-        std::snprintf(info.title, sizeof info.title, "%s", internal::consoleTitle());
-        visit(info, context);
     }
 }
 
