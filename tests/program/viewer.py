@@ -423,7 +423,8 @@ class WaylandDesktop:
             env = {"PATH": "/usr/sbin:/usr/bin:/sbin:/bin", "DISPLAY": self.display}
             if auth:
                 env["XAUTHORITY"] = auth[0]
-            grant = ["xhost", "+si:localuser:root", f"+si:localuser:{TEST_USER}"]
+            grant = ["xhost", "+si:localuser:root", f"+si:localuser:{TEST_USER}",
+                     "+si:localuser:rezerivove-demo"]
             if user is not None:
                 grant = ["runuser", "-u", user, "--", "env"] + [
                     f"{k}={v}" for k, v in env.items()] + grant

@@ -22,12 +22,14 @@ class ConsoleSession:
 
     def __init__(self, window_manager, geometry=(20, 10, 400, 225, 5, 25, 801, 200),
                  address="127.0.0.1", extra_env=None, test_player=True, user=None, base=None,
-                 prefix=None, server=None, session_bus=False):
+                 prefix=None, server=None, session_bus=False, terminal="xterm"):
         """With test_player False the players are the real vlc; `user` runs the terminal and the
         viewer as that user (VLC refuses to run as root); `prefix` wraps the terminal, for a
         network namespace; `server` is an X server shared with other sessions, one after
         another, left running at the end; `session_bus` gives the terminal a D-Bus session of
-        its own (VLC on a Wayland desktop would otherwise start stray bus daemons)."""
+        its own (VLC on a Wayland desktop would otherwise start stray bus daemons); `terminal`
+        "foot" runs the viewer in that native Wayland terminal, directly (no log, no wrapper:
+        foot's own exit status is the viewer's)."""
         self.own_server = server is None
         self.server = server or XServer(window_manager=window_manager)
         self.display = self.server.display
@@ -55,6 +57,8 @@ class ConsoleSession:
         wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
         command = ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
                    "/usr/bin/python3", wrapper, self.code_file, os.path.abspath(BINARY)] + args
+        if terminal == "foot":
+            command = ["foot", "-e", os.path.abspath(BINARY)] + args
         if session_bus:
             command = ["dbus-run-session", "--"] + command
         if user is not None:
@@ -168,10 +172,10 @@ class ConsoleSession:
         tool = "swaymsg" if self.server.window_manager_name == "sway" else "i3-msg"
         xtool(self.display, tool, command, env=self.server.client_env)
 
-    def sway_visible(self, window):
-        """Whether sway shows the X window `window`, from its tree."""
+    def sway_node(self, matches):
+        """The first node of sway's tree that `matches`, or None."""
         def find(node):
-            if node.get("window") == window:
+            if matches(node):
                 return node
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
                 found = find(child)
@@ -179,7 +183,11 @@ class ConsoleSession:
                     return found
             return None
         tree = xtool(self.display, "swaymsg", "-t", "get_tree", "--raw", env=self.server.client_env)
-        node = find(json.loads(tree)) if tree.strip() else None
+        return find(json.loads(tree)) if tree.strip() else None
+
+    def sway_visible(self, window):
+        """Whether sway shows the X window `window`."""
+        node = self.sway_node(lambda node: node.get("window") == window)
         return bool(node and node.get("visible"))
 
     def tiling(self):

@@ -7,8 +7,9 @@ import time
 import pytest
 
 from console_session import ConsoleSession, xtool
-from viewer import (WAYLAND_DESKTOPS, WINDOW_MANAGERS, WaylandDesktop, XServer,
-                    in_private_namespace, send_udp)
+from viewer import (BANNER, EXITING, KEY_HINTS, WAYLAND_DESKTOPS, WINDOW_MANAGERS, Viewer,
+                    WaylandDesktop, XServer, arguments, in_private_namespace, running_players,
+                    send_udp, unprivileged_user)
 
 GEOMETRY = (20, 10, 400, 225, 5, 25, 801, 200)  # odd VLCHEIGHT and INFOWIDTH
 # How long after a layout the viewer keeps the keyboard on the console.
@@ -216,6 +217,47 @@ def test_titles_that_are_not_utf8_are_shown_as_latin1(session):
     send_udp(session.base + 1, b"$0,1\r\n$94,Caf\xe9 \xb0C\r\n$0,0\r\n")
     window = session.player_window(1)
     assert session.wait_until(lambda: session.title(window) == "Café °C"), session.title(window)
+
+
+CONSOLE_OUT_OF_REACH = (b"This console window cannot be placed: on Wayland, run the viewer in an "
+                        b"X11 terminal such as xterm\r\n")
+
+
+def test_a_console_that_is_no_x11_window_is_told_once_on_wayland(window_manager):
+    # Started from no terminal window at all (standard output a pipe): on a Wayland desktop the
+    # operator learns why the console is not placed; elsewhere nothing is said.
+    env = dict(window_manager.client_env, DISPLAY=window_manager.display)
+    if not window_manager.client_env:
+        env["WAYLAND_DISPLAY"] = ""
+    with Viewer(arguments(), env=env) as viewer:
+        assert viewer.wait_for(KEY_HINTS, 15)
+        viewer.press(b"\r")
+        code, output, _ = viewer.finish()
+    told = CONSOLE_OUT_OF_REACH if "WAYLAND_DISPLAY" in window_manager.client_env else b""
+    assert (code, output) == (0, BANNER + told + KEY_HINTS + EXITING)
+
+
+def test_a_native_wayland_terminal_on_sway_is_placed_by_its_process(window_manager):
+    if window_manager.window_manager_name != "sway":
+        pytest.skip("only sway's IPC can place a native Wayland window")
+    session = start_session(window_manager, terminal="foot", user=unprivileged_user())
+    try:
+        _, console = expected_layout(1)
+
+        def foot_window():
+            return session.sway_node(lambda node: node.get("app_id") == "foot") or {}
+
+        assert session.wait_until(lambda: foot_window().get("rect") == dict(
+            zip(("x", "y", "width", "height"), console)), 15), foot_window()
+        assert foot_window()["name"] == "rezerivove : Tarnvale Multi VLC Viewer"
+        assert_layout_players(session, 1)
+        # The players took the keyboard as they came back; the terminal has it again.
+        assert session.wait_until(lambda: foot_window()["focused"], 5)
+        os.kill(session.viewer_pid(), signal.SIGTERM)
+        assert session.xterm.wait(15) == 0
+        assert session.running_players() == []
+    finally:
+        session.close()
 
 
 QUIT_WAYS = ["enter", "ctrl-c", "sigterm", "close-terminal"]
