@@ -68,7 +68,7 @@ bool writeAll(const char* data, std::size_t length) {
 // Reads exactly `length` bytes, or drops them when `into` is null; a compositor that does not
 // answer within the timeout is given up on.
 bool readAll(char* into, std::size_t length) {
-    char sink[256];
+    char sink[256] = {};
     while (length > 0) {
         pollfd ready = {ipc.socket, POLLIN, 0};
         if (poll(&ready, 1, kReplyTimeoutMs) <= 0) {
