@@ -29,6 +29,7 @@ constexpr const char kCannotDropMembershipFormat[] =
 
 constexpr const char kProcessStartFailedFormat[] = "CreateProcess failed (%d).\n";
 constexpr const char kCannotOpenDisplayFormat[] = "Cannot open display %s\r\n";
+constexpr const char kLostDisplayFormat[] = "Lost connection to display %s\r\n";
 constexpr const char kConsoleOutOfReach[] =
     "This console window cannot be placed: on Wayland, run the viewer in an X11 terminal such "
     "as xterm\r\n";

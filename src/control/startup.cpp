@@ -9,6 +9,7 @@
 #include "control/messages.h"
 #include "net/receive_sockets.h"
 #include "players/player_launch.h"
+#include "players/player_table.h"
 #include "players/window_layout.h"
 
 ViewerSettings viewerSettings;
@@ -18,6 +19,8 @@ int sizeDivisor = 1;
 platform::GuardHandle instanceMutex;
 
 namespace {
+
+char displayName[kMessageSize / 2];
 
 // Copies `text` into a buffer of `size` characters, cutting it to fit.
 void copyText(char* buffer, std::size_t size, const char* text) {
@@ -85,6 +88,16 @@ void readArguments(char** argv) {
     viewerSettings.INFOHEIGHT = readDecimal(argv[11]);
 }
 
+// The X server went away mid-run: the players' windows with it. The viewer ends as at the
+// operator's quit (membership dropped, sockets closed, players ended, the console put back), then
+// says why, with the display's code.
+void onWindowSystemLost() {
+    closeReceiveSockets();
+    endPlayers();
+    platform::releaseInstanceGuard(instanceMutex);
+    errorExitFormatted(exit_codes::kCannotOpenDisplay, messages::kLostDisplayFormat, displayName);
+}
+
 }  // namespace
 
 int viewerMain(int argc, char** argv) {
@@ -113,8 +126,7 @@ int viewerMain(int argc, char** argv) {
         return exit_codes::kCannotReuse;
     }
 
-    char displayName[kMessageSize / 2];
-    if (!platform::openWindowSystem(displayName, sizeof displayName)) {
+    if (!platform::openWindowSystem(displayName, sizeof displayName, onWindowSystemLost)) {
         errorExitFormatted(exit_codes::kCannotOpenDisplay, messages::kCannotOpenDisplayFormat,
                            displayName);
     }

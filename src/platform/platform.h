@@ -125,9 +125,13 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle s
 
 // ---- Windows of other programs ---------------------------------------------------------------
 
-// Connects to the window system the players' windows live on. On failure stores the name of the
-// display that could not be opened, for the operator.
-bool openWindowSystem(char* displayName, std::size_t displayNameSize);
+// Called when the connection to the window system is lost for good (its server went away), from
+// within whichever window call found out. It must not return: the viewer ends.
+using WindowSystemLostHandler = void (*)();
+
+// Connects to the window system the players' windows live on and stores the name of its display,
+// for the operator (also when it could not be opened).
+bool openWindowSystem(char* displayName, std::size_t displayNameSize, WindowSystemLostHandler lost);
 
 // True when the console the viewer runs in may be a window of another window system than the
 // players' (a native Wayland terminal, which X11 cannot see), so that its window not being found

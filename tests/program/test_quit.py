@@ -8,7 +8,8 @@ import time
 
 import pytest
 
-from viewer import BANNER, BINARY, ERROR_PAUSE, EXITING, KEY_HINTS, USAGE, Viewer, arguments
+from viewer import (BANNER, BINARY, ERROR_PAUSE, EXITING, KEY_HINTS, USAGE, Viewer, XServer,
+                    arguments, running_players)
 
 
 @pytest.mark.parametrize("how", ["enter", "SIGINT", "SIGTERM", "SIGHUP", "SIGQUIT"])
@@ -61,12 +62,18 @@ def test_end_of_input_brings_no_keys_and_no_busy_loop():
 class Terminal:
     """The viewer on a pseudo-terminal of its own, as the operator runs it."""
 
-    def __init__(self, args, runtime_dir):
+    def __init__(self, args, runtime_dir, program=BINARY, display=None):
+        self.log_dir = os.path.join(runtime_dir, "players")
+        os.makedirs(self.log_dir, exist_ok=True)
         self.pid, self.master = pty.fork()
         if self.pid == 0:
             os.environ["XDG_RUNTIME_DIR"] = runtime_dir
+            os.environ["TEST_PLAYER_LOG_DIR"] = self.log_dir
             os.environ["PATH"] = os.path.join(runtime_dir, "bin") + ":" + os.environ["PATH"]
-            os.execv(BINARY, [BINARY] + args)
+            os.environ["PS1"] = "shell> "
+            if display is not None:
+                os.environ["DISPLAY"] = display
+            os.execv(program, [program] + args)
         self.output = b""
 
     def read_until(self, marker, timeout=10.0):
@@ -82,6 +89,18 @@ class Terminal:
 
     def local_modes(self):
         return termios.tcgetattr(self.master)[3]
+
+    def viewer_has_keys(self):
+        """The terminal in the viewer's raw mode: no line mode, and reads that never wait (a
+        shell's line editor also leaves line mode, but waits for each key)."""
+        modes = termios.tcgetattr(self.master)
+        return not modes[3] & termios.ICANON and modes[6][termios.VMIN] == 0
+
+    def wait_until(self, condition, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while not condition() and time.monotonic() < deadline:
+            self.read_until(b"\0", 0.05)
+        return condition()
 
     def finish(self, timeout=15.0):
         deadline = time.monotonic() + timeout
@@ -146,6 +165,67 @@ def test_terminal_is_restored_after_a_signal(terminal_dir, number):
     finally:
         term.close()
     assert term.output.endswith(on_terminal(EXITING))
+
+
+def players_at_half_size(log_dir):
+    # Y halves the 480x270 players; without a window manager the viewer moves them itself.
+    return any("geometry" in line and line.endswith(" 240 135")
+               for name in os.listdir(log_dir)
+               for line in open(os.path.join(log_dir, name)).read().splitlines())
+
+
+@pytest.mark.parametrize("how", ["ctrl-z", "background"])
+def test_keys_reach_the_viewer_again_when_its_job_comes_to_the_foreground(terminal_dir, how):
+    # In an interactive shell, as the operator works: Ctrl-Z and fg, or started with & and fg.
+    term = Terminal(["--norc", "--noprofile", "-i"], terminal_dir, program="/bin/bash")
+    command = " ".join([os.path.abspath(BINARY)] + arguments()).encode()
+    try:
+        assert term.read_until(b"shell> ")
+        if how == "ctrl-z":
+            os.write(term.master, command + b"\r")
+            assert term.read_until(on_terminal(KEY_HINTS))
+            assert term.wait_until(term.viewer_has_keys)
+            os.write(term.master, b"\x1a")
+            assert term.read_until(b"Stopped")
+            assert term.wait_until(lambda: b"shell> " in term.output.rsplit(b"Stopped", 1)[1])
+        else:
+            os.write(term.master, command + b" &\r")
+            assert term.read_until(on_terminal(KEY_HINTS))
+            assert term.read_until(b"shell> ")
+        os.write(term.master, b"fg\r")
+        assert term.wait_until(term.viewer_has_keys), termios.tcgetattr(term.master)
+        os.write(term.master, b"y")
+        assert term.wait_until(lambda: players_at_half_size(term.log_dir))
+        os.write(term.master, b"\r")
+        assert term.read_until(on_terminal(EXITING))
+        assert term.wait_until(lambda: b"shell> " in term.output.rsplit(b"Exiting", 1)[1])
+        os.write(term.master, b"echo code=$?\r")
+        assert term.read_until(b"code=0")
+        os.write(term.master, b"exit\r")
+        assert term.finish() == 0
+    finally:
+        term.close()
+
+
+def test_a_lost_display_ends_the_viewer_with_the_display_code_and_everything_put_back(
+        terminal_dir):
+    server = XServer()
+    term = Terminal(arguments(), terminal_dir, display=server.display)
+    try:
+        assert term.read_until(on_terminal(KEY_HINTS))
+        assert term.wait_until(lambda: len(running_players(term.log_dir)) == 4)
+        server.close()  # the X server goes away, the players' windows with it
+        assert term.finish() == 11
+        modes = term.local_modes()
+        assert modes & termios.ICANON and modes & termios.ECHO
+        assert running_players(term.log_dir) == []
+    finally:
+        term.close()
+        server.close()
+    # One line naming the display, on standard output; nothing from Xlib on standard error (the
+    # terminal shows both).
+    assert term.output == on_terminal(BANNER) + TITLE + on_terminal(
+        KEY_HINTS + b"Lost connection to display " + server.display.encode() + b"\r\n")
 
 
 def test_terminal_is_restored_after_an_error_exit(terminal_dir):

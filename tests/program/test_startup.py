@@ -1,5 +1,6 @@
 """Start-up paths of the real viewer: exact output, exit code and the pause before the end."""
 import os
+import shutil
 import subprocess
 import tempfile
 
@@ -97,6 +98,46 @@ def test_guard_lasts_through_the_final_pause_and_ends_with_the_process():
             killed.process.wait(5)
         with Viewer([], runtime_dir=runtime_dir, stdin=subprocess.DEVNULL) as after:
             assert after.finish()[:2] == (1, BANNER + USAGE)
+
+
+# Without a runtime directory the guard lies in /tmp, where another local user may have put
+# something first; the viewer then keeps its guard in the home directory instead.
+GUARD = "/tmp/tvmutex320-0"
+PLANTED = {
+    "another user's file, locked by them":
+        f"touch {GUARD} && chown {{user}} {GUARD} && chmod 644 {GUARD} && "
+        f"(setpriv --reuid={{user}} --regid={{user}} --clear-groups /usr/bin/python3 -c "
+        f"'import fcntl, time; f = open(\"{GUARD}\"); fcntl.flock(f, fcntl.LOCK_EX); "
+        f"time.sleep(30)' & echo $! >{{home}}/holder) && "
+        f"for i in $(seq 200); do flock -n {GUARD} true || break; sleep 0.05; done",
+    "another user's file, unreadable": f"touch {GUARD} && chown {{user}} {GUARD} && chmod 600 {GUARD}",
+    "a symbolic link": f"ln -s /tmp/elsewhere {GUARD}",
+    "a directory": f"mkdir {GUARD}",
+}
+
+
+@pytest.mark.skipif(not is_root(), reason="planting another user's file needs root")
+@pytest.mark.parametrize("planted", PLANTED, ids=list(PLANTED))
+def test_a_guard_planted_in_tmp_by_another_user_is_not_taken(planted):
+    from viewer import unprivileged_user
+    home = tempfile.mkdtemp(prefix="rezerivove-home-", dir="/var/tmp")  # outside the new /tmp
+    plant = PLANTED[planted].format(user=unprivileged_user(), home=home)
+    prefix = ["/usr/bin/unshare", "-m", "/bin/sh", "-c",
+              "mount -t tmpfs none /tmp && " + plant + ' && exec "$0" "$@"']
+    try:
+        with Viewer(arguments(), prefix=prefix, env={"XDG_RUNTIME_DIR": "", "HOME": home},
+                    temp_root="/var/tmp") as viewer:
+            assert viewer.wait_for(KEY_HINTS), viewer.output
+            viewer.press(b"\r")
+            code, output, _ = viewer.finish()
+    finally:
+        if os.path.exists(os.path.join(home, "holder")):
+            with open(os.path.join(home, "holder")) as holder:
+                os.kill(int(holder.read()), 9)
+        guard_in_home = os.path.isfile(os.path.join(home, ".tvmutex320"))
+        shutil.rmtree(home)
+    assert (code, output) == (0, BANNER + KEY_HINTS + EXITING)
+    assert guard_in_home
 
 
 def hidden_players_prefix():

@@ -208,8 +208,9 @@ class Viewer(WatchedProgram):
     """One run of the viewer with its own runtime directory (so its own single-instance guard)
     and the test player first in PATH."""
 
-    def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None):
-        self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-")
+    def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None,
+                 temp_root=None):
+        self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-", dir=temp_root)
         self.runtime_dir = runtime_dir or self.own_dir.name
         bin_dir = os.path.join(self.own_dir.name, "bin")
         os.mkdir(bin_dir)

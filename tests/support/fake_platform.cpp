@@ -261,8 +261,10 @@ bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port
     return true;
 }
 
-bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
+bool openWindowSystem(char* displayName, std::size_t displayNameSize,
+                      WindowSystemLostHandler lost) {
     record("openWindowSystem");
+    state.windowSystemLost = lost;
     std::snprintf(displayName, displayNameSize, "%s", ":99");
     return !state.noDisplay;
 }

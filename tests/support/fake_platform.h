@@ -53,6 +53,7 @@ struct State {
     int processesStarted = 0;
     int listings = 0;
     platform::ControlHandler controlHandler = nullptr;
+    platform::WindowSystemLostHandler windowSystemLost = nullptr;
 };
 
 extern State state;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/x11/tiling_ipc_message.h"
 
@@ -56,6 +57,30 @@ TEST(TilingIpcMessage, AReplyCutShortIsNoSuccess) {
     }
     EXPECT_FALSE(succeeded(R"([{"success":tr)"));
     EXPECT_FALSE(succeeded(R"([{"success":true},{"succ)"));
+}
+
+// A window's node in sway's tree, as GET_TREE has it: its "rect" comes before its "pid", and
+// other rectangles are named otherwise.
+TEST(TilingIpcMessage, ANativeWindowIsFoundInTheTreeByItsProcess) {
+    const std::string tree =
+        R"({"id": 1, "rect": {"x": 0, "y": 0, "width": 1600, "height": 1000}, "nodes": [)"
+        R"({"id": 4, "type": "con", "rect": {"x": 20, "y": 10, "width": 400, "height": 225},)"
+        R"( "window_rect": {"x": 0, "y": 0, "width": 400, "height": 225}, "pid": 2918, "window": 8388609},)"
+        R"({"id": 7, "type": "floating_con", "rect": {"x": 25, "y": -485, "width": 801,)"
+        R"( "height": 200}, "deco_rect": {"x": 9, "y": 9, "width": 9, "height": 9},)"
+        R"( "pid": 29171, "app_id": "foot", "window": null}]})";
+    platform::x11::IpcRectangle shown{};
+    ASSERT_TRUE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 29171, &shown));
+    EXPECT_EQ((std::vector<int>{shown.x, shown.y, shown.width, shown.height}),
+              (std::vector<int>{25, -485, 801, 200}));
+    ASSERT_TRUE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 2918, &shown));
+    EXPECT_EQ(shown.width, 400);
+    // A process with no window, and a pid that only begins like another, are not found.
+    EXPECT_FALSE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 291, &shown));
+    EXPECT_FALSE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 7, &shown));
+    // A tree cut short before the window's rectangle is complete tells nothing.
+    const std::size_t cut = tree.find("801");
+    EXPECT_FALSE(platform::x11::ipcWindowOfProcess(tree.data(), cut, 29171, &shown));
 }
 
 }  // namespace

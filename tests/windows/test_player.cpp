@@ -5,6 +5,8 @@
 //   TEST_PLAYER_EXIT     exit at once with this status, before showing a window
 //   TEST_PLAYER_FOREGROUND_MS  this long after showing, take the foreground as VLC does when its
 //                        video starts (SetForegroundWindow on its own window)
+//   TEST_PLAYER_HANG_MS  this long after showing, stop answering messages for good, as a hung
+//                        player does
 //
 // Log lines: "<ms> <event> ...", <ms> from GetTickCount64:
 //   commandline <text>       the command line as the process got it
@@ -15,6 +17,7 @@
 //   geometry <x> <y> <w> <h> the outer rectangle after every move or size change
 //   foreground <0|1>         the player asked for the foreground, and the answer
 //   activated | deactivated  WM_ACTIVATE
+//   hanging                  the player stops answering now
 #include <windows.h>
 
 #include <cstdarg>
@@ -24,6 +27,8 @@
 namespace {
 
 FILE* logFile = nullptr;
+constexpr UINT_PTR kForegroundTimer = 1;
+constexpr UINT_PTR kHangTimer = 2;
 
 void logLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void logLine(const char* format, ...) {
@@ -67,6 +72,10 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         }
         case WM_TIMER:
             KillTimer(window, wParam);
+            if (wParam == kHangTimer) {
+                logLine("hanging");
+                Sleep(INFINITE);
+            }
             logLine("foreground %d", SetForegroundWindow(window) ? 1 : 0);
             return 0;
         case WM_ACTIVATE:
@@ -111,7 +120,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowWindow(window, SW_SHOWNORMAL);
     const char* foregroundAfter = std::getenv("TEST_PLAYER_FOREGROUND_MS");
     if (foregroundAfter != nullptr) {
-        SetTimer(window, 1, static_cast<UINT>(std::atoi(foregroundAfter)), nullptr);
+        SetTimer(window, kForegroundTimer, static_cast<UINT>(std::atoi(foregroundAfter)), nullptr);
+    }
+    const char* hangAfter = std::getenv("TEST_PLAYER_HANG_MS");
+    if (hangAfter != nullptr) {
+        SetTimer(window, kHangTimer, static_cast<UINT>(std::atoi(hangAfter)), nullptr);
     }
 
     MSG message;

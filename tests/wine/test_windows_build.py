@@ -153,20 +153,26 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
     run = Run(wine, arguments(base))
     try:
         assert run.wait_for(KEY_HINTS), run.output
-        logs = wine.player_logs(base)
-        assert sorted(logs) == [1, 2, 3, 4]
+        assert sorted(wine.player_logs(base)) == [1, 2, 3, 4]
         cells = {1: (0, 0), 2: (480, 0), 3: (0, 270), 4: (480, 270)}
-        for player, (left, top) in cells.items():
-            log = logs[player]
+
+        def placed(player):
+            # Minimized, then restored, moved into its cell and titled. The window requests are
+            # posted and the title sent, so a player may take them in either order.
+            log = wine.player_logs(base)[player]
+            left, top = cells[player]
+            last_minimized = max(i for i, line in enumerate(log) if line == "minimized")
+            after = log[last_minimized + 1:]
+            titles = [line for line in after if line.startswith("title ")]
+            return ("restored" in after and f"geometry {left} {top} 480 270" in after and
+                    titles[-1:] == [f"title {player}: udp://@127.0.0.1:{base + 40 + player}  "
+                                    "Tarnvale"])
+
+        assert wait_until(lambda: all(placed(n) for n in cells), 10), wine.player_logs(base)
+        for player, log in wine.player_logs(base).items():
             assert log[0] == ("commandline  --qt-minimal-view --no-qt-video-autoresize "
                               f"--no-video-title-show --no-qt-system-tray "
                               f"udp://@127.0.0.1:{base + 40 + player}")
-            # Minimized, restored, moved into its cell, then titled.
-            last_minimized = max(i for i, line in enumerate(log) if line == "minimized")
-            after = log[last_minimized + 1:]
-            assert "restored" in after
-            assert f"geometry {left} {top} 480 270" in after, log
-            assert after[-1] == f"title {player}: udp://@127.0.0.1:{base + 40 + player}  Tarnvale"
 
         # A second copy is refused while this one runs.
         exit_code, output, _ = Run(wine, []).finish()
@@ -272,19 +278,31 @@ def test_console_keys_and_console_window(wine, quit_key):
             console.kill()
 
 
-def test_a_player_that_takes_the_foreground_gives_it_back_to_the_console(wine):
-    # Each player takes the foreground 1.5 s after it is shown, as VLC does when its video
-    # starts; the operator's keys must still reach the console.
+# Players that misbehave once placed: each takes the foreground 1.5 s after it is shown, as VLC
+# does when its video starts; or stops answering messages, as a hung player does. The operator's
+# keys still reach the console, and Y and Enter still work.
+PLAYERS_MISBEHAVING = {"take-the-foreground": ("TEST_PLAYER_FOREGROUND_MS", "foreground 1"),
+                       "hang": ("TEST_PLAYER_HANG_MS", "hanging")}
+
+
+@pytest.mark.parametrize("misbehaving", PLAYERS_MISBEHAVING)
+def test_players_that_misbehave_once_placed_leave_the_console_working(wine, misbehaving):
+    variable, logged = PLAYERS_MISBEHAVING[misbehaving]
     wine.clear_logs()
     base = free_base_port()
-    console = wine.start_in_console(arguments(base), env={"TEST_PLAYER_FOREGROUND_MS": "1500"})
+    console = wine.start_in_console(arguments(base), env={variable: "1500"})
     try:
         logs = lambda: wine.player_logs(base)
         assert wait_until(lambda: len(logs()) == 4 and all(
-            "foreground 1" in lines for lines in logs().values()), 30), logs()
-        assert wait_until(lambda: wine.inject("--foreground")[1].strip() ==
-                          "rezerivove : Tarnvale Multi VLC Viewer", 5)
+            logged in lines for lines in logs().values()), 30), logs()
+        if misbehaving == "take-the-foreground":
+            assert wait_until(lambda: wine.inject("--foreground")[1].strip() ==
+                              "rezerivove : Tarnvale Multi VLC Viewer", 5)
+        else:
+            # A layout over hung windows must not hold the viewer: Enter right after it works.
+            assert wine.inject("y")[0] == 0
         assert wine.inject("enter")[0] == 0
+        assert wait_until(lambda: "Exiting" in wine.inject("--screen")[1], 10)
         assert console.wait(30) == 0
     finally:
         if console.poll() is None:

@@ -142,6 +142,12 @@ class ConsoleSession:
                  value("Width") + left + right, value("Height") + top + bottom),
                 "IsViewable" in info and not minimized)
 
+    def framed(self, window):
+        """Whether a window manager has put the window in a frame of its own."""
+        tree = xtool(self.display, "xwininfo", "-tree", "-id", str(window))
+        return "Parent window id:" in tree and "(the root window)" not in tree.split(
+            "Parent window id:")[1].splitlines()[0]
+
     def title(self, window):
         found = xtool(self.display, "xprop", "-id", str(window), "_NET_WM_NAME")
         match = re.search(r'= "(.*)"', found)

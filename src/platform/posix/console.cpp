@@ -1,14 +1,20 @@
 // The viewer's console on POSIX: a terminal (or pipes), with signals as the operator's interrupts.
+//
+// The terminal is the foreground job's: the viewer takes it (keys one at a time, no echo) only
+// while it is that job, and puts it back as it found it whenever it stops being so (Ctrl-Z) or
+// ends, as terminal programs operators know (less, vim, mpv) do.
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 #include "platform/platform.h"
 #include "platform/posix/internal.h"
@@ -19,9 +25,15 @@ namespace {
 // terminal the viewer does not own because it runs in the background).
 enum class KeySource { kNone, kTerminal, kStream };
 
-KeySource keySource = KeySource::kNone;
+// Set by the control thread as well as the cycle.
+std::atomic<KeySource> keySource{KeySource::kNone};
 termios savedTerminal;
-bool terminalChanged = false;
+std::atomic<bool> terminalChanged{false};
+bool exitRestoresTerminal = false;
+// Keys come from a terminal the viewer does not have yet (it runs in the background); taken by
+// the control thread on a continue, and by the cycle once the viewer is the foreground job.
+std::atomic<bool> terminalAwaited{false};
+std::mutex terminalTurns;
 int lookaheadKey = -1;
 // The title last given to the terminal.
 char consoleTitleText[platform::kWindowTitleSize];
@@ -70,6 +82,10 @@ void enterRawMode() {
         return;
     }
     terminalChanged = true;
+    if (exitRestoresTerminal) {
+        return;
+    }
+    exitRestoresTerminal = true;
     std::atexit(restoreTerminal);
     for (int signalNumber : kFatalSignals) {
         struct sigaction current;
@@ -85,15 +101,64 @@ void enterRawMode() {
     }
 }
 
+// Takes the terminal for the operator's keys when the viewer is the foreground job; in the
+// background the keys belong to the shell.
+void takeTerminal() {
+    const std::lock_guard<std::mutex> turn(terminalTurns);
+    if (tcgetpgrp(STDIN_FILENO) != getpgrp()) {
+        keySource = KeySource::kNone;
+        terminalAwaited = true;
+        return;
+    }
+    if (!terminalChanged) {
+        enterRawMode();
+    }
+    terminalAwaited = false;
+    keySource = KeySource::kTerminal;
+}
+
+// Puts the terminal back as the viewer found it, for the shell the operator returns to.
+void giveTerminalBack() {
+    const std::lock_guard<std::mutex> turn(terminalTurns);
+    keySource = KeySource::kNone;
+    terminalAwaited = true;
+    restoreTerminal();
+    terminalChanged = false;
+}
+
+// Job control: Ctrl-Z stops the viewer with the terminal put back, and a continue (fg, bg) takes
+// it again only in the foreground.
+constexpr int kJobSignals[] = {SIGTSTP, SIGCONT};
+
+void addSignals(sigset_t* signals) {
+    sigemptyset(signals);
+    for (int signalNumber : kControlSignals) {
+        sigaddset(signals, signalNumber);
+    }
+    for (int signalNumber : kJobSignals) {
+        sigaddset(signals, signalNumber);
+    }
+}
+
 void* controlThread(void*) {
     sigset_t signals;
-    sigemptyset(&signals);
-    for (int signalNumber : kControlSignals) {
-        sigaddset(&signals, signalNumber);
-    }
+    addSignals(&signals);
+    const bool terminal = isatty(STDIN_FILENO) != 0;
     for (;;) {
         int signalNumber = 0;
-        if (sigwait(&signals, &signalNumber) == 0) {
+        if (sigwait(&signals, &signalNumber) != 0) {
+            continue;
+        }
+        if (signalNumber == SIGTSTP) {
+            if (terminal) {
+                giveTerminalBack();
+            }
+            kill(getpid(), SIGSTOP);  // stopped as Ctrl-Z stops any program
+        } else if (signalNumber == SIGCONT) {
+            if (terminal) {
+                takeTerminal();
+            }
+        } else {
             controlHandler(signalNumber);
         }
     }
@@ -110,12 +175,10 @@ void startConsole() {
     signal(SIGPIPE, SIG_IGN);
 
     if (isatty(STDIN_FILENO)) {
-        // Only the foreground job may change and read the terminal; in the background the
-        // operator's keys belong to the shell.
-        if (tcgetpgrp(STDIN_FILENO) == getpgrp()) {
-            keySource = KeySource::kTerminal;
-            enterRawMode();
-        }
+        // A read from the background (a key the cycle had seen just as the operator typed bg)
+        // then fails instead of stopping the viewer.
+        signal(SIGTTIN, SIG_IGN);
+        takeTerminal();
     } else {
         keySource = KeySource::kStream;
     }
@@ -148,10 +211,7 @@ void setConsoleTitle(const char* title) {
 bool installControlHandler(ControlHandler handler) {
     controlHandler = handler;
     sigset_t signals;
-    sigemptyset(&signals);
-    for (int signalNumber : kControlSignals) {
-        sigaddset(&signals, signalNumber);
-    }
+    addSignals(&signals);
     // Blocked in this thread and in every thread started after it, so only sigwait sees them.
     if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) {
         return false;
@@ -178,6 +238,10 @@ bool installControlHandler(ControlHandler handler) {
 namespace internal {
 
 int keyDescriptor() {
+    // NOTE: a shell's fg continues a job that runs in the background without any signal.
+    if (terminalAwaited && tcgetpgrp(STDIN_FILENO) == getpgrp()) {
+        takeTerminal();
+    }
     return keySource == KeySource::kNone ? -1 : STDIN_FILENO;
 }
 

@@ -1,8 +1,10 @@
 // Windows of other programs: the players' windows and the viewer's own console window.
 //
-// A player that hangs must not freeze the monitor, so titles and keys are sent with a timeout
-// and given up on a window that does not answer; for a responsive window this is the same as
-// SetWindowTextA and SendMessageA.
+// A player that hangs (a stuck VLC, one held in a debugger) must not freeze the monitor: titles
+// and keys are sent with a timeout and given up on a window that does not answer, and
+// minimizing, restoring and moving are posted to the player's thread rather than waited for. For
+// a responsive window this is the same as SetWindowTextA, SendMessageA, ShowWindow and
+// MoveWindow.
 #include <windows.h>
 
 #include "platform/platform.h"
@@ -51,7 +53,7 @@ void sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 namespace platform {
 
-bool openWindowSystem(char*, std::size_t) {
+bool openWindowSystem(char*, std::size_t, WindowSystemLostHandler) {
     return true;
 }
 
@@ -68,19 +70,21 @@ void listTopLevelWindows(WindowVisitor visit, void* context) {
 
 void minimizeWindow(WindowHandle window) {
     if (window != 0) {
-        ShowWindow(windowOf(window), SW_MINIMIZE);
+        ShowWindowAsync(windowOf(window), SW_MINIMIZE);
     }
 }
 
 void restoreWindow(WindowHandle window) {
     if (window != 0) {
-        ShowWindow(windowOf(window), SW_RESTORE);
+        ShowWindowAsync(windowOf(window), SW_RESTORE);
     }
 }
 
 void moveWindow(WindowHandle window, int left, int top, int width, int height) {
+    // MoveWindow's own flags (no z-order change, no activation, repainted), posted.
     if (window != 0) {
-        MoveWindow(windowOf(window), left, top, width, height, TRUE);
+        SetWindowPos(windowOf(window), nullptr, left, top, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     }
 }
 

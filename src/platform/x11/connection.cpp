@@ -3,7 +3,8 @@
 //
 // Every request may name a window that has just gone away (a player that died, a window the
 // operator closed). Xlib's default error handler ends the process on the BadWindow that follows,
-// so a handler of our own is installed before anything else; it only notes the error.
+// so a handler of our own is installed before anything else. It ignores the error: a request
+// about a window that has gone fails, and placement gives that window up at once (placement.cpp).
 #include <X11/Xatom.h>
 #include <X11/keysym.h>
 #include <fcntl.h>
@@ -22,9 +23,15 @@ X11State backend;
 
 namespace {
 
-int noteXError(Display*, XErrorEvent* error) {
-    backend.lastErrorCode = error->error_code;
-    backend.lastErrorResource = error->resourceid;
+int ignoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Xlib ends the process after this returns; the viewer's own handler ends it first, its own way.
+int connectionLost(Display*) {
+    if (backend.lost != nullptr) {
+        backend.lost();
+    }
     return 0;
 }
 
@@ -91,8 +98,11 @@ namespace platform {
 
 using x11::backend;
 
-bool openWindowSystem(char* displayName, std::size_t displayNameSize) {
-    XSetErrorHandler(x11::noteXError);
+bool openWindowSystem(char* displayName, std::size_t displayNameSize,
+                      WindowSystemLostHandler lost) {
+    XSetErrorHandler(x11::ignoreXError);
+    backend.lost = lost;
+    XSetIOErrorHandler(x11::connectionLost);
     std::snprintf(displayName, displayNameSize, "%s", XDisplayName(nullptr));
     backend.display = XOpenDisplay(nullptr);
     if (backend.display == nullptr) {

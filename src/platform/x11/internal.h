@@ -24,10 +24,8 @@ struct X11State {
     // The key codes of the letters a to z. The first lookup loads the keyboard map, which
     // allocates, so they are looked up at start and again only when the map changes.
     KeyCode letterKeycodes[26];
-    // The last error the server reported, and the resource (window) it was about; the error
-    // handler keeps them so a caller can tell a window that has gone.
-    int lastErrorCode;
-    XID lastErrorResource;
+    // What the viewer does when the server goes away.
+    WindowSystemLostHandler lost;
     // On a Wayland desktop: the players' windows live on its Xwayland.
     bool onWayland;
     // Placement through the sway / i3 IPC instead of EWMH requests.
@@ -81,6 +79,9 @@ void tilingMinimize(WindowHandle window);
 void tilingRestore(WindowHandle window);
 void tilingMove(WindowHandle window, int left, int top, int width, int height);
 void tilingFocus(WindowHandle window);
+// Whether sway shows a native window (named by its process) in this rectangle; also true when
+// its tree cannot tell.
+bool tilingShows(WindowHandle window, int left, int top, int width, int height);
 // Whether the viewer has put the window in the scratchpad and not shown it since.
 bool tilingHidden(WindowHandle window);
 // The terminal the viewer runs in, when it is a native Wayland window sway can name by its

@@ -186,11 +186,8 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
     if (backend.display == nullptr || handle == 0) {
         return;
     }
-    if ((handle & x11::kProcessWindowBit) != 0) {
-        x11::tilingMove(handle, left, top, width, height);  // a native window: nothing to read
-        return;
-    }
     const Window window = static_cast<Window>(handle);
+    const bool native = (handle & x11::kProcessWindowBit) != 0;
     const bool ipc = placedByIpc(handle);
     if (!ipc && !x11::windowManagerRunning()) {
         XMoveResizeWindow(backend.display, window, left, top, width > 0 ? width : 1,
@@ -199,10 +196,10 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
         return;
     }
     // The window manager is asked for the client inside the outer rectangle; what the client got
-    // is read back, and the request sent once more when its place or size is not the one asked.
-    // NOTE: openbox sometimes drops the first request for a window it has just restored; a
-    // window manager that has just started may not have framed the window yet; sway gives a
-    // window that was tiled a size of its own the moment it floats.
+    // is read back (a native window's from sway's tree), and the request sent once more when its
+    // place or size is not the one asked. NOTE: openbox sometimes drops the first request for a
+    // window it has just restored; a window manager that has just started may not have framed
+    // the window yet; sway may keep a tiled window's size the moment it floats.
     for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
         const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
         const int clientWidth = width - static_cast<int>(frame.left + frame.right);
@@ -223,8 +220,10 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
         for (int check = 0; check < checks; ++check) {
             x11::pauseMs(kCheckMs);
             const Placed placed =
-                clientPlaced(window, left + static_cast<int>(frame.left),
-                             top + static_cast<int>(frame.top), clientWidth, clientHeight);
+                native ? (x11::tilingShows(handle, left, top, width, height) ? Placed::kYes
+                                                                             : Placed::kNo)
+                       : clientPlaced(window, left + static_cast<int>(frame.left),
+                                      top + static_cast<int>(frame.top), clientWidth, clientHeight);
             if (placed != Placed::kNo) {
                 return;
             }

@@ -24,8 +24,9 @@ namespace {
 using platform::x11::backend;
 
 constexpr std::size_t kCommandSize = 256;
-// Replies to the viewer's commands are a few dozen bytes; a longer one is read and dropped.
-constexpr std::size_t kReplySize = 4096;
+// Replies to the viewer's commands are a few dozen bytes, the tree a few kilobytes a window; a
+// longer reply is read and dropped.
+constexpr std::size_t kReplySize = 65536;
 constexpr int kReplyTimeoutMs = 1000;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
@@ -93,31 +94,36 @@ void closeIpc() {
     ipc.socket = -1;
 }
 
-// Runs one command line; true when the compositor reports that every command in it succeeded.
-// A command refused changes nothing: the viewer goes on with the next request.
-bool runCommand(const char* command) {
+// Sends one message and reads its reply into ipc.reply; returns the reply's length, or 0 when
+// there was none of that type or it was too long to keep.
+std::size_t exchange(std::uint32_t type, const char* payload) {
     if (ipc.socket < 0) {
-        return false;
+        return 0;
     }
-    const std::size_t length = std::strlen(command);
+    const std::size_t length = std::strlen(payload);
     char header[platform::x11::kIpcHeaderSize];
-    platform::x11::writeIpcHeader(header, platform::x11::kIpcRunCommand,
-                                  static_cast<std::uint32_t>(length));
-    std::uint32_t type = 0;
+    platform::x11::writeIpcHeader(header, type, static_cast<std::uint32_t>(length));
+    std::uint32_t replyType = 0;
     std::uint32_t replyLength = 0;
-    if (!writeAll(header, sizeof header) || !writeAll(command, length) ||
+    if (!writeAll(header, sizeof header) || !writeAll(payload, length) ||
         !readAll(header, sizeof header) ||
-        !platform::x11::readIpcHeader(header, &type, &replyLength)) {
+        !platform::x11::readIpcHeader(header, &replyType, &replyLength)) {
         closeIpc();  // the stream is out of step or gone
-        return false;
+        return 0;
     }
     const std::size_t kept = replyLength < kReplySize ? replyLength : 0;
     if (!readAll(kept > 0 ? ipc.reply : nullptr, replyLength)) {
         closeIpc();
-        return false;
+        return 0;
     }
-    return type == platform::x11::kIpcRunCommand && kept > 0 &&
-           platform::x11::ipcCommandsSucceeded(ipc.reply, kept);
+    return replyType == type ? kept : 0;
+}
+
+// Runs one command line; true when the compositor reports that every command in it succeeded.
+// A command refused changes nothing: the viewer goes on with the next request.
+bool runCommand(const char* command) {
+    const std::size_t length = exchange(platform::x11::kIpcRunCommand, command);
+    return length > 0 && platform::x11::ipcCommandsSucceeded(ipc.reply, length);
 }
 
 // The criteria that name a window: its X window id, or the process of a native window.
@@ -233,6 +239,17 @@ void tilingMove(WindowHandle window, int left, int top, int width, int height) {
                   "floating enable, border none, resize set %d %d, move absolute position %d %d",
                   width > 0 ? width : 1, height > 0 ? height : 1, left, top);
     runFor(window, placement);
+}
+
+bool tilingShows(WindowHandle window, int left, int top, int width, int height) {
+    const std::size_t length = exchange(kIpcGetTree, "");
+    IpcRectangle shown;
+    if (length == 0 ||
+        !ipcWindowOfProcess(ipc.reply, length,
+                            static_cast<std::uint32_t>(window & ~kProcessWindowBit), &shown)) {
+        return true;  // nothing to compare with
+    }
+    return shown.x == left && shown.y == top && shown.width == width && shown.height == height;
 }
 
 void tilingFocus(WindowHandle window) {

@@ -70,3 +70,81 @@ bool ipcCommandsSucceeded(const char* payload, std::size_t length) {
 }
 
 }  // namespace platform::x11
+
+namespace {
+
+// The first member named `name` in [from, end) and the number after it; `at` is set past it.
+bool numberMember(const char* from, const char* end, const char* name, long* value,
+                  const char** at) {
+    const std::size_t nameLength = std::strlen(name);
+    for (const char* c = from; c + nameLength + 2 <= end; ++c) {
+        if (*c != '"' || std::memcmp(c + 1, name, nameLength) != 0 || c[nameLength + 1] != '"') {
+            continue;
+        }
+        const char* v = c + nameLength + 2;
+        while (v < end && isSpace(*v)) {
+            ++v;
+        }
+        if (v >= end || *v != ':') {
+            continue;
+        }
+        ++v;
+        while (v < end && isSpace(*v)) {
+            ++v;
+        }
+        const bool negative = v < end && *v == '-';
+        v += negative ? 1 : 0;
+        if (v >= end || *v < '0' || *v > '9') {
+            continue;  // null, a string, an object
+        }
+        long number = 0;
+        while (v < end && *v >= '0' && *v <= '9' && number < 1000000000L) {
+            number = number * 10 + (*v++ - '0');
+        }
+        *value = negative ? -number : number;
+        *at = v;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+namespace platform::x11 {
+
+bool ipcWindowOfProcess(const char* tree, std::size_t length, std::uint32_t process,
+                        IpcRectangle* rectangle) {
+    const char* end = tree + length;
+    const char* at = tree;
+    long pid = 0;
+    while (numberMember(at, end, "pid", &pid, &at)) {
+        if (pid != static_cast<long>(process)) {
+            continue;
+        }
+        // The node's own "rect" is the last one before its "pid": a window's node holds no
+        // other node, and its other rectangles are named otherwise ("window_rect", ...).
+        const char* rect = nullptr;
+        for (const char* c = tree; c + 6 <= at; ++c) {
+            if (std::memcmp(c, "\"rect\"", 6) == 0) {
+                rect = c;
+            }
+        }
+        long values[4] = {0, 0, 0, 0};
+        const char* names[4] = {"x", "y", "width", "height"};
+        const char* next = rect;
+        for (int i = 0; i < 4 && next != nullptr; ++i) {
+            if (!numberMember(next, at, names[i], &values[i], &next)) {
+                next = nullptr;
+            }
+        }
+        if (next == nullptr) {
+            return false;
+        }
+        *rectangle = IpcRectangle{static_cast<int>(values[0]), static_cast<int>(values[1]),
+                                  static_cast<int>(values[2]), static_cast<int>(values[3])};
+        return true;
+    }
+    return false;
+}
+
+}  // namespace platform::x11
