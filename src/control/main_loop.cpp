@@ -55,10 +55,10 @@ void runMainLoop() {
         if ((waiting & platform::kKeyInput) != 0) {
             handleKey(platform::readKey());
         }
-        if ((waiting & platform::kFirstSocketInput) != 0) {
+        if ((waiting & platform::kTextSocketInput) != 0) {
             pollTextChannel();
         }
-        if ((waiting & platform::kSecondSocketInput) != 0) {
+        if ((waiting & platform::kStatusSocketInput) != 0) {
             pollStatusChannel();
         }
         if ((waiting & platform::kWindowEvents) != 0) {

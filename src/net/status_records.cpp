@@ -35,7 +35,7 @@ std::size_t takeRecordText(char* target, const char* text, std::size_t from, std
 
 // Position of the first `c` in pendingStatusText[from, pendingLength), or pendingLength.
 std::size_t findPending(char c, std::size_t from) {
-    if (from >= pendingLength || pendingLength > kPendingLimit) {
+    if (from >= pendingLength) {
         return pendingLength;
     }
     const void* hit = std::memchr(pendingStatusText + from, c, pendingLength - from);

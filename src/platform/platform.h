@@ -113,15 +113,15 @@ bool sendDatagram(SocketHandle socket, std::uint32_t address, std::uint16_t port
 
 // Bits of waitThenCheckInput's answer.
 constexpr unsigned kKeyInput = 1u;
-constexpr unsigned kFirstSocketInput = 2u;
-constexpr unsigned kSecondSocketInput = 4u;
+constexpr unsigned kTextSocketInput = 2u;
+constexpr unsigned kStatusSocketInput = 4u;
 constexpr unsigned kWindowEvents = 8u;
 
 // Waits `milliseconds` whatever arrives meanwhile, then takes one look at everything the cycle
-// reads: a key (readKey then returns it), a datagram on each of the two sockets, and news from
+// reads: a key (readKey then returns it), a datagram on the text and the status socket, and news from
 // the window system for handleWindowEvents. The two are one call so that a platform can do both
 // in one: an idle cycle then costs a single wake-up.
-unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second);
+unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle status);
 
 // ---- Windows of other programs ---------------------------------------------------------------
 

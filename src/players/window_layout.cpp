@@ -38,7 +38,8 @@ void arrangeWindows(int divisor) {
     }
 
     cutProgramNameAtExe();
-    // A program name too long for the title is cut with it.
+    // A program name too long for the title is cut with it. (The result is looked at so that
+    // GCC takes the cut as meant and does not warn of it.)
     if (std::snprintf(titleText, sizeof titleText, messages::kConsoleTitleFormat, programName) <
         0) {
         titleText[0] = '\0';

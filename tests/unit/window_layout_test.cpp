@@ -99,12 +99,22 @@ TEST_F(WindowLayout, StreamPortsAboveTheTopOfTheRangeAreNotWrapped) {
     EXPECT_EQ(fake::callsStartingWith("title 14"), (Calls{"title 14 4: udp://@:65579  Tarnvale"}));
 }
 
+// A console whose window was not found is asked of as window 0, which every platform leaves
+// alone; everything else is as with one.
 TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
+    arrangeWindows(1);
+    Calls expected = fake::state.calls;
+    for (std::string& call : expected) {
+        const std::size_t window = call.find(' ') + 1;
+        if (call.compare(window, 3, "50 ") == 0) {
+            call.replace(window, 2, "0");
+        }
+    }
+    SetUp();
     consoleWindow = 0;
     arrangeWindows(1);
-    EXPECT_TRUE(fake::callsStartingWith("title 50").empty());
-    EXPECT_TRUE(fake::callsStartingWith("move 50").empty());
-    EXPECT_EQ(fake::callsStartingWith("move 1").size(), 4u);
+    EXPECT_EQ(fake::state.calls, expected);
+    EXPECT_EQ(fake::callsStartingWith("move 0"), (Calls{"move 0 0 570 960 200"}));
 }
 
 TEST_F(WindowLayout, HideMinimizesPlayersThenConsole) {

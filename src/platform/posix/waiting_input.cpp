@@ -9,7 +9,7 @@
 
 namespace {
 
-enum { kKeys, kFirst, kSecond, kWindows, kSources };
+enum { kKeys, kText, kStatus, kWindows, kSources };
 
 // Looks without waiting; returns what poll returns.
 int pollSources(pollfd* sources) {
@@ -25,11 +25,11 @@ int pollSources(pollfd* sources) {
 
 namespace platform {
 
-unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second) {
+unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle status) {
     pollfd sources[kSources] = {
         {internal::keyHeld() ? -1 : internal::keyDescriptor(), POLLIN, 0},
-        {first == kNoSocket ? -1 : static_cast<int>(first), POLLIN, 0},
-        {second == kNoSocket ? -1 : static_cast<int>(second), POLLIN, 0},
+        {text == kNoSocket ? -1 : static_cast<int>(text), POLLIN, 0},
+        {status == kNoSocket ? -1 : static_cast<int>(status), POLLIN, 0},
         {internal::windowSystemDescriptor(), POLLIN, 0},
     };
     // The whole wait first: input that arrives during it waits in its queue, and the cycle
@@ -46,11 +46,11 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle s
         waiting |= kKeyInput;
     }
     // An error waiting on a socket is taken by the read, which then finds no datagram.
-    if ((sources[kFirst].revents & readable) != 0) {
-        waiting |= kFirstSocketInput;
+    if ((sources[kText].revents & readable) != 0) {
+        waiting |= kTextSocketInput;
     }
-    if ((sources[kSecond].revents & readable) != 0) {
-        waiting |= kSecondSocketInput;
+    if ((sources[kStatus].revents & readable) != 0) {
+        waiting |= kStatusSocketInput;
     }
     if ((sources[kWindows].revents & readable) != 0 || internal::windowEventsQueued()) {
         waiting |= kWindowEvents;

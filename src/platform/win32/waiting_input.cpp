@@ -8,24 +8,24 @@
 
 namespace platform {
 
-unsigned waitThenCheckInput(int milliseconds, SocketHandle first, SocketHandle second) {
+unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle status) {
     sleepMs(milliseconds);
     unsigned waiting = _kbhit() != 0 ? kKeyInput : 0;
     fd_set readable;
     FD_ZERO(&readable);
-    if (first != kNoSocket) {
-        FD_SET(static_cast<SOCKET>(first), &readable);
+    if (text != kNoSocket) {
+        FD_SET(static_cast<SOCKET>(text), &readable);
     }
-    if (second != kNoSocket) {
-        FD_SET(static_cast<SOCKET>(second), &readable);
+    if (status != kNoSocket) {
+        FD_SET(static_cast<SOCKET>(status), &readable);
     }
     timeval noWait = {0, 0};
     if (readable.fd_count > 0 && select(0, &readable, nullptr, nullptr, &noWait) > 0) {
-        if (first != kNoSocket && FD_ISSET(static_cast<SOCKET>(first), &readable)) {
-            waiting |= kFirstSocketInput;
+        if (text != kNoSocket && FD_ISSET(static_cast<SOCKET>(text), &readable)) {
+            waiting |= kTextSocketInput;
         }
-        if (second != kNoSocket && FD_ISSET(static_cast<SOCKET>(second), &readable)) {
-            waiting |= kSecondSocketInput;
+        if (status != kNoSocket && FD_ISSET(static_cast<SOCKET>(status), &readable)) {
+            waiting |= kStatusSocketInput;
         }
     }
     if (internal::windowEventsExpected()) {

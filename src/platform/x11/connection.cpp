@@ -81,11 +81,6 @@ void lookUpLetterKeycodes() {
     }
 }
 
-void pauseMs(int milliseconds) {
-    timespec wait = {0, milliseconds * 1000000L};
-    nanosleep(&wait, nullptr);
-}
-
 long long nowMs() {
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);

@@ -60,7 +60,6 @@ long readProperty(Window window, Atom property, Atom type, int format, void* ite
 bool windowManagerRunning();
 // Loads the keyboard map and looks up the letters' key codes.
 void lookUpLetterKeycodes();
-void pauseMs(int milliseconds);
 long long nowMs();
 
 // ---- placement.cpp -----------------------------------------------------------------------------

@@ -172,7 +172,7 @@ void restoreWindow(WindowHandle handle) {
         if (state != IsUnmapped && minimized) {
             break;  // mapped and still minimized: the map request was no restore to it
         }
-        x11::pauseMs(kCheckMs);
+        sleepMs(kCheckMs);
     }
     // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
     // asked by a pager (source 2) to activate it, mutter restores it.
@@ -218,7 +218,7 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
         // again soon.
         const int checks = attempt + 1 < kMoveAttempts ? kFirstMoveCheckCount : kCheckCount;
         for (int check = 0; check < checks; ++check) {
-            x11::pauseMs(kCheckMs);
+            sleepMs(kCheckMs);
             const Placed placed =
                 native ? (x11::tilingShows(handle, left, top, width, height) ? Placed::kYes
                                                                              : Placed::kNo)
