@@ -4,29 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "control/main_loop.h"
-#include "control/startup.h"
-#include "net/receive_sockets.h"
-#include "net/status_records.h"
-#include "players/player_table.h"
-
 namespace fake {
 
 State state;
 
-void reset() {
+void resetPlatform() {
     state = State{};
-    viewerSettings = ViewerSettings{};
-    std::memset(programName, 0, sizeof programName);
-    std::memset(playerPath, 0, sizeof playerPath);
-    sizeDivisor = 1;
-    instanceMutex = 0;
-    quitRequested = 0;
-    statusSocket = platform::kNoSocket;
-    textSocket = platform::kNoSocket;
-    std::memset(playerTable, 0, sizeof playerTable);
-    consoleWindow = 0;
-    resetStatusRecords();
 }
 
 std::vector<std::string> callsStartingWith(const std::string& prefix) {

@@ -58,8 +58,11 @@ struct State {
 
 extern State state;
 
-// Starts a test from scratch: a new fake and the viewer's own state zeroed.
+// Starts a test from scratch: a new fake and the viewer's own state zeroed (fresh_viewer.cpp,
+// beside the tests, which link the viewer's core).
 void reset();
+// A new fake.
+void resetPlatform();
 
 // Calls whose text starts with `prefix`, in order.
 std::vector<std::string> callsStartingWith(const std::string& prefix);
