@@ -4,7 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "control/decimal_reading.h"
+#include "control/startup.h"
+#include "net/receive_sockets.h"
+#include "net/status_records.h"
 #include "platform/platform.h"
+#include "players/player_contract.h"
 #include "script.h"
 
 namespace {
@@ -34,9 +39,6 @@ constexpr int kExitSocket = 5;
 constexpr int kExitStreams = 6;
 
 constexpr std::size_t kScriptFileSize = 1 << 20;
-constexpr int kStatusPortOffset = 1;
-constexpr int kTextPortOffset = 2;
-constexpr int kStreamPortOffset = 40;
 constexpr int kStreamStartupMs = 1000;
 
 sourcesim::Script script;
@@ -59,13 +61,10 @@ bool readFile(const char* path, char* buffer, std::size_t size) {
     return whole;
 }
 
+// An address the viewer would take: it fits the viewer's field and converts.
 bool isAddress(const char* text) {
-    return std::strlen(text) <= 15 && platform::addressFromText(text) != platform::kAddressNone;
-}
-
-bool isMulticast(const char* text) {
-    const int first = std::atoi(text);
-    return first >= 224 && first <= 239;
+    return std::strlen(text) < kAddressTextSize &&
+           platform::addressFromText(text) != platform::kAddressNone;
 }
 
 // Four live test pictures, each with its channel number, from one ffmpeg.
@@ -84,7 +83,7 @@ bool startStreams(const char* address, int base, platform::ProcessInfo* ffmpeg) 
         "[b]drawtext=text=2:fontsize=96:fontcolor=white:borderw=4:x=(w-tw)/2:y=(h-th)/2[v2];"
         "[c]drawtext=text=3:fontsize=96:fontcolor=white:borderw=4:x=(w-tw)/2:y=(h-th)/2[v3];"
         "[d]drawtext=text=4:fontsize=96:fontcolor=white:borderw=4:x=(w-tw)/2:y=(h-th)/2[v4]");
-    for (int channel = 1; channel <= 4; ++channel) {
+    for (int channel = 1; channel <= kChannelCount; ++channel) {
         length += std::snprintf(commandLine + length, sizeof commandLine - length,
                                 " -map [v%d] -c:v libx264 -preset ultrafast -tune zerolatency"
                                 " -g 25 -f mpegts udp://%s:%d?pkt_size=1316&ttl=1",
@@ -165,11 +164,12 @@ int main(int argc, char** argv) {
     }
     char* portEnd = nullptr;
     const long base = std::strtol(positional[1], &portEnd, 10);
-    if (*portEnd != '\0' || base < 1024 || base > 65535) {
-        std::fprintf(stderr, "sourcesim: invalid port: %s (1024 to 65535)\n", positional[1]);
+    if (*portEnd != '\0' || base < kLowestBasePort || base > kHighestBasePort) {
+        std::fprintf(stderr, "sourcesim: invalid port: %s (%d to %d)\n", positional[1],
+                     kLowestBasePort, kHighestBasePort);
         return kExitPort;
     }
-    if (streams && base + kStreamPortOffset + 4 > 65535) {
+    if (streams && base + kStreamPortOffset + kChannelCount > 65535) {
         std::fprintf(stderr, "sourcesim: --streams needs BASEPORT + 44 to be a port\n");
         return kExitPort;
     }
@@ -191,7 +191,7 @@ int main(int argc, char** argv) {
         platform::startSockets(&socketError) ? platform::createUdpSocket() : platform::kNoSocket;
     const std::uint32_t address = platform::addressFromText(addressText);
     if (socket == platform::kNoSocket ||
-        (isMulticast(addressText) &&
+        (isMulticastAddress(addressText) &&
          !platform::setMulticastSending(socket, platform::addressFromText(interfaceText)))) {
         std::fprintf(stderr, "sourcesim: cannot open a UDP socket to send from\n");
         return kExitSocket;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "net/status_records.h"
+
 namespace sourcesim {
 
 const char kDemoScript[] =
@@ -121,8 +123,8 @@ bool readNumber(const char* text, long low, long high, long* number) {
 int parseStatus(const char* rest, Action* action, char* error, std::size_t errorSize) {
     char* end = nullptr;
     const long channel = std::strtol(rest, &end, 10);
-    if (end == rest || channel < 0 || channel > 4 || (*end != '\0' && *end != ' ')) {
-        std::snprintf(error, errorSize, "status: the channel must be 0 to 4");
+    if (end == rest || channel < 0 || channel > kChannelCount || (*end != '\0' && *end != ' ')) {
+        std::snprintf(error, errorSize, "status: the channel must be 0 to %d", kChannelCount);
         return -1;
     }
     char selector[32];
