@@ -25,7 +25,8 @@ os.environ.setdefault("REZERIVOVE_BINARY", os.path.join(ROOT, "build/linux/rezer
 os.environ.setdefault("REZERIVOVE_TEST_PLAYER", os.path.join(ROOT, "build/linux/tests/player/vlc"))
 
 from console_session import ConsoleSession  # noqa: E402
-from viewer import KEY_HINTS, Viewer, XServer, arguments, free_base_port, send_udp  # noqa: E402
+from viewer import (KEY_HINTS, Viewer, XServer, arguments, free_base_port, grid_cells,  # noqa: E402
+                    seeded_home, send_udp, unprivileged_user)
 
 
 def log_lines(log_dir):
@@ -129,12 +130,6 @@ def idle(args):
           f"{100 * floor_cpu / elapsed:.4f} % (target <= 0.05 %, <= 4096 KiB)")
 
 
-def grid_cells(geometry):
-    left, top, width, height = geometry[:4]
-    return {1: (left, top), 2: (left + width, top), 3: (left, top + height),
-            4: (left + width, top + height)}
-
-
 def start(args):
     if args.vlc:
         start_vlc()
@@ -175,13 +170,13 @@ def start_vlc():
     """Start to grid with the real VLC: polls the X server for the players' windows and places."""
     import test_real_vlc as real
     geometry = real.GEOMETRY
-    user = real.unprivileged_user()
-    home = real.seeded_home(user)
+    user = unprivileged_user()
+    home = seeded_home(user)
     launched = time.monotonic()
     session = ConsoleSession(window_manager=True, geometry=geometry, test_player=False,
                              user=user, extra_env={"HOME": home})
     appeared = gridded = None
-    cells = grid_cells(geometry)
+    cells = grid_cells(*geometry[:4])
     try:
         while time.monotonic() - launched < 30 and gridded is None:
             players = real.vlc_players(session)
@@ -190,8 +185,7 @@ def start_vlc():
             if appeared is None and len(found) == 4 and all(found.values()):
                 appeared = time.monotonic()
             if appeared is not None and all(
-                    session.outer_geometry(found[n]) == ((x, y, geometry[2], geometry[3]), True)
-                    for n, (x, y) in cells.items()):
+                    session.outer_geometry(found[n]) == (cell, True) for n, cell in cells.items()):
                 gridded = time.monotonic()
             time.sleep(0.01)
         session.type_keys("Return")
@@ -209,7 +203,7 @@ def start_vlc():
     try:
         command = [script, "/usr/bin/vlc"]
         if user is not None:
-            env["HOME"] = real.seeded_home(user)
+            env["HOME"] = seeded_home(user)
             command = ["runuser", "-u", user, "--", "env", "HOME=" + env["HOME"]] + command
         began = time.monotonic()
         subprocess.run(command, env=env, check=True, timeout=60)

@@ -3,7 +3,7 @@ import os
 
 import pytest
 
-from viewer import EXITING, KEY_HINTS, Viewer, arguments, free_base_port
+from viewer import EXITING, KEY_HINTS, Viewer, arguments, free_base_port, log_lines
 
 STANDARD_SIGNALS = (1 << 31) - 1
 OPTIONS = ["--qt-minimal-view", "--no-qt-video-autoresize", "--no-video-title-show",
@@ -11,9 +11,8 @@ OPTIONS = ["--qt-minimal-view", "--no-qt-video-autoresize", "--no-video-title-sh
 
 
 def player_arguments(viewer, pid):
-    with open(os.path.join(viewer.log_dir, f"player-{pid}.log")) as log:
-        return [line.split(" ", 3)[3].rstrip("\n") for line in log
-                if line.split(" ", 2)[1] == "arg"]
+    lines = log_lines(os.path.join(viewer.log_dir, f"player-{pid}.log"))
+    return [line.split(" ", 2)[2] for line in lines if line.startswith("arg ")]
 
 
 def status_field(pid, name):

@@ -9,7 +9,7 @@ import time
 import pytest
 
 from viewer import (BANNER, BINARY, ERROR_PAUSE, EXITING, KEY_HINTS, USAGE, Viewer, XServer,
-                    arguments, running_players)
+                    arguments, log_lines, running_players)
 
 
 @pytest.mark.parametrize("how", ["enter", "SIGINT", "SIGTERM", "SIGHUP", "SIGQUIT"])
@@ -169,9 +169,8 @@ def test_terminal_is_restored_after_a_signal(terminal_dir, number):
 
 def players_at_half_size(log_dir):
     # Y halves the 480x270 players; without a window manager the viewer moves them itself.
-    return any("geometry" in line and line.endswith(" 240 135")
-               for name in os.listdir(log_dir)
-               for line in open(os.path.join(log_dir, name)).read().splitlines())
+    return any(line.startswith("geometry") and line.endswith(" 240 135")
+               for name in os.listdir(log_dir) for line in log_lines(os.path.join(log_dir, name)))
 
 
 @pytest.mark.parametrize("how", ["ctrl-z", "background"])

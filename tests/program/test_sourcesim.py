@@ -1,13 +1,13 @@
 """The source simulator: its errors and exit codes, and a round trip through the real viewer to
 the test players."""
 import os
-import re
 import subprocess
 import time
 
 import pytest
 
-from viewer import BANNER, EXITING, KEY_HINTS, Viewer, arguments, free_base_port
+from viewer import (BANNER, EXITING, KEY_HINTS, Viewer, arguments, free_base_port,
+                    player_logs)
 
 SOURCESIM = os.environ.get("REZERIVOVE_SOURCESIM", "build/linux/sourcesim")
 
@@ -55,13 +55,9 @@ def test_script_error_names_file_and_line(tmp_path):
 def player_actions(viewer, base):
     """Player number -> its titles and keys after the grid titles."""
     actions = {}
-    for name in os.listdir(viewer.log_dir):
-        with open(os.path.join(viewer.log_dir, name)) as log:
-            lines = [line.rstrip("\n").split(" ", 1)[1] for line in log]
-        port = int(re.search(r":(\d+)$", lines[4]).group(1))
+    for player, lines in player_logs(viewer.log_dir, base).items():
         grid = max(i for i, line in enumerate(lines) if line.endswith("  Tarnvale"))
-        actions[port - base - 40] = [line for line in lines[grid + 1:]
-                                     if line.startswith(("title", "key"))]
+        actions[player] = [line for line in lines[grid + 1:] if line.startswith(("title", "key"))]
     return actions
 
 

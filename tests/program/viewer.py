@@ -2,6 +2,7 @@
 import os
 import pwd
 import random
+import re
 import shutil
 import signal
 import socket
@@ -22,6 +23,70 @@ KEY_HINTS = (b"Hit ENTER or CTRL-C to quit\r\nHit Y to toggle half size\r\nHit H
 EXITING = b"Exiting\r\n"
 GEOMETRY = ["0", "0", "480", "270", "0", "30", "960", "200"]
 ERROR_PAUSE = 3.0
+
+
+# ---- Shared by the program, X11, demo and Wine tests and the benchmarks ------------------------
+
+def wait_until(condition, timeout=10.0, interval=0.05):
+    """Waits at most `timeout` seconds for `condition` to hold; returns whether it held."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(interval)
+    return condition()
+
+
+# Player n plays the stream on base + 40 + n.
+STREAM_PORT_OFFSET = 40
+
+
+def log_lines(path):
+    """A test player's log (Linux or Windows), each line without its time."""
+    with open(path, errors="replace") as log:
+        return [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
+
+
+def player_logs(log_dir, base):
+    """Player number -> its test player's log lines; a player is known by the stream port on its
+    command line ("arg 5 udp://@...:PORT" on Linux, "commandline ... udp://@...:PORT" on
+    Windows)."""
+    logs = {}
+    for name in os.listdir(log_dir):
+        lines = log_lines(os.path.join(log_dir, name))
+        for line in lines:
+            match = re.search(r"udp://@[^:\s]*:(\d+)$", line)
+            if match and line.startswith(("arg ", "commandline")):
+                logs[int(match.group(1)) - base - STREAM_PORT_OFFSET] = lines
+                break
+    return logs
+
+
+def grid_cells(left, top, width, height, divisor=1):
+    """Player number -> its outer rectangle (left, top, width, height) in the 2x2 grid of players
+    width x height at full size, from left, top; divisor 2 is half size."""
+    w, h = width // divisor, height // divisor
+    return {n: (left + (n - 1) % 2 * w, top + (n - 1) // 2 * h, w, h) for n in range(1, 5)}
+
+
+def cell_brightness(image, left, top, width, height):
+    """Mean brightness, 0 to 1, of the inner part of a grid cell of a screenshot: a test picture
+    is bright, VLC's idle cone on black is dark."""
+    crop = f"{width // 2}x{height // 2}+{left + width // 4}+{top + height // 4}"
+    result = subprocess.run(["convert", image, "-crop", crop, "-format", "%[fx:mean]", "info:"],
+                            capture_output=True, text=True, timeout=30)
+    return float(result.stdout or 0)
+
+
+def seeded_home(user):
+    """A home whose VLC profile has the first-run privacy question answered, owned by `user`."""
+    home = tempfile.mkdtemp(prefix="rezerivove-vlc-home-")
+    os.makedirs(os.path.join(home, ".config", "vlc"))
+    with open(os.path.join(home, ".config", "vlc", "vlcrc"), "w") as vlcrc:
+        vlcrc.write("[qt]\nqt-privacy-ask=0\n")
+    if user is not None:
+        chown_tree(home, user)
+    return home
 
 
 def free_base_port():

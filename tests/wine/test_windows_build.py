@@ -8,8 +8,9 @@ import time
 import pytest
 
 from test_multicast import GROUP as GROUP_ADDRESS, group_users
-from viewer import (NAMESPACE_WITH_MULTICAST, WatchedProgram, free_base_port, send_udp,
-                    send_udp_in_namespace)
+from viewer import (NAMESPACE_WITH_MULTICAST, WatchedProgram, free_base_port, grid_cells,
+                    send_udp, send_udp_in_namespace)
+from viewer import wait_until as shared_wait_until
 import re
 import subprocess
 
@@ -154,13 +155,13 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
     try:
         assert run.wait_for(KEY_HINTS), run.output
         assert sorted(wine.player_logs(base)) == [1, 2, 3, 4]
-        cells = {1: (0, 0), 2: (480, 0), 3: (0, 270), 4: (480, 270)}
+        cells = grid_cells(0, 0, 480, 270)
 
         def placed(player):
             # Minimized, then restored, moved into its cell and titled. The window requests are
             # posted and the title sent, so a player may take them in either order.
             log = wine.player_logs(base)[player]
-            left, top = cells[player]
+            left, top, _, _ = cells[player]
             last_minimized = max(i for i, line in enumerate(log) if line == "minimized")
             after = log[last_minimized + 1:]
             titles = [line for line in after if line.startswith("title ")]
@@ -224,12 +225,8 @@ def x_geometry(wine, title):
 
 
 def wait_until(condition, timeout=15.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if condition():
-            return True
-        time.sleep(0.1)
-    return condition()
+    # Wine's round trips are slower: a longer wait by default, looked at less often.
+    return shared_wait_until(condition, timeout, 0.1)
 
 
 @pytest.mark.parametrize("quit_key", ["enter", "ctrl-c"])
@@ -245,10 +242,9 @@ def test_console_keys_and_console_window(wine, quit_key):
             return [line for line in wine.player_logs(base)[player]
                     if line.startswith("geometry")][-1]
 
-        full = {1: "geometry 0 0 480 270", 2: "geometry 480 0 480 270",
-                3: "geometry 0 270 480 270", 4: "geometry 480 270 480 270"}
-        half = {1: "geometry 0 0 240 135", 2: "geometry 240 0 240 135",
-                3: "geometry 0 135 240 135", 4: "geometry 240 135 240 135"}
+        full, half = ({n: "geometry %d %d %d %d" % cell
+                       for n, cell in grid_cells(0, 0, 480, 270, divisor).items()}
+                      for divisor in (1, 2))
         assert wait_until(lambda: {n: last_geometry(n) for n in full} == full)
         # The console window was found by the program name, titled and moved under the grid:
         # its client area sits where player 1's does, 570 lower.

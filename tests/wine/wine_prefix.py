@@ -5,7 +5,7 @@ import shutil
 import subprocess
 import tempfile
 
-from viewer import XServer
+from viewer import XServer, player_logs
 
 WINDOWS_BUILD = os.environ.get("REZERIVOVE_WINDOWS_BUILD", "build/windows")
 VIEWER_EXE = os.path.join(WINDOWS_BUILD, "rezerivove.exe")
@@ -66,15 +66,7 @@ class WinePrefix:
 
     def player_logs(self, base):
         """Player number -> log lines without their times."""
-        logs = {}
-        for name in os.listdir(self.log_dir):
-            with open(os.path.join(self.log_dir, name), errors="replace") as log:
-                lines = [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
-            for line in lines:
-                if line.startswith("commandline"):
-                    port = int(line.rsplit(":", 1)[1])
-                    logs[port - base - 40] = lines
-        return logs
+        return player_logs(self.log_dir, base)
 
     def running_players(self):
         """Unix process ids of the vlc.exe processes still running in this prefix."""

@@ -7,7 +7,8 @@ import subprocess
 import tempfile
 import time
 
-from viewer import BINARY, XServer, free_base_port, make_fake_player, running_players
+from viewer import (BINARY, XServer, free_base_port, make_fake_player, player_logs,
+                    running_players, wait_until)
 
 
 def xtool(display, *command, env=None):
@@ -71,15 +72,7 @@ class ConsoleSession:
 
     def player_logs(self):
         """Player number (from its stream port) -> list of its log lines without the time."""
-        logs = {}
-        for name in os.listdir(self.log_dir):
-            with open(os.path.join(self.log_dir, name)) as log:
-                lines = [line.rstrip("\n").split(" ", 1)[1] for line in log if " " in line]
-            for line in lines:
-                match = re.match(r"arg 5 udp://@[^:]*:(\d+)$", line)
-                if match:
-                    logs[int(match.group(1)) - self.base - 40] = lines
-        return logs
+        return player_logs(self.log_dir, self.base)
 
     def player_log(self, player):
         return self.player_logs().get(player, [])
@@ -106,12 +99,7 @@ class ConsoleSession:
         return f"{player}: udp://@{self.address}:{self.base + 40 + player}  Tarnvale"
 
     def wait_until(self, condition, timeout=10.0):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if condition():
-                return True
-            time.sleep(0.05)
-        return condition()
+        return wait_until(condition, timeout)
 
     def wait_for_grid(self, timeout=15.0):
         return self.wait_until(lambda: all(
@@ -119,9 +107,18 @@ class ConsoleSession:
 
     # ---- windows, read back from the X server --------------------------------------------
 
-    def console_window(self):
-        found = xtool(self.display, "xdotool", "search", "--name", "Tarnvale Multi VLC Viewer")
-        return int(found.split()[0]) if found.strip() else None
+    def console_window(self, timeout=5.0):
+        """The console window, found by its layout title. NOTE: xdotool's search gives up on a
+        window tree that changes under it (a window manager reframing), so it is asked again."""
+        found = []
+
+        def search():
+            found[:] = xtool(self.display, "xdotool", "search", "--name",
+                             "Tarnvale Multi VLC Viewer").split()
+            return bool(found)
+
+        self.wait_until(search, timeout)
+        return int(found[0]) if found else None
 
     def outer_geometry(self, window):
         """The window's outer rectangle, frame included, and whether it is shown: viewable and

@@ -4,17 +4,10 @@ import subprocess
 
 import pytest
 
-from viewer import WaylandDesktop, in_private_namespace
+from viewer import WaylandDesktop, cell_brightness, grid_cells, in_private_namespace
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCREENSHOT = os.path.join(ROOT, "build", "demo", "grid.png")
-
-
-def cell_brightness(image, left, top, width, height):
-    crop = f"{width // 2}x{height // 2}+{left + width // 4}+{top + height // 4}"
-    result = subprocess.run(["convert", image, "-crop", crop, "-format", "%[fx:mean]", "info:"],
-                            capture_output=True, text=True, timeout=30)
-    return float(result.stdout or 0)
 
 
 @pytest.mark.skipif(os.geteuid() != 0 and os.environ.get("CI") is None,
@@ -39,6 +32,6 @@ def test_demo_shows_four_live_pictures_and_ends_with_code_0(desktop):
     assert result.returncode == 0, result.stdout + result.stderr
     assert "Viewer ended with exit code 0." in result.stdout
     assert os.path.exists(SCREENSHOT)
-    cells = [(0, 0), (480, 0), (0, 270), (480, 270)]
-    brightness = [cell_brightness(SCREENSHOT, x, y, 480, 270) for x, y in cells]
+    # The demo's grid: 480x270 players from the top-left corner.
+    brightness = [cell_brightness(SCREENSHOT, *cell) for cell in grid_cells(0, 0, 480, 270).values()]
     assert all(value > 0.25 for value in brightness), brightness

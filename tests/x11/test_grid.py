@@ -8,7 +8,7 @@ import pytest
 
 from console_session import ConsoleSession, xtool
 from viewer import (BANNER, EXITING, KEY_HINTS, WAYLAND_DESKTOPS, WINDOW_MANAGERS, Viewer,
-                    WaylandDesktop, XServer, arguments, in_private_namespace, running_players,
+                    WaylandDesktop, XServer, arguments, grid_cells, in_private_namespace,
                     send_udp, unprivileged_user)
 
 GEOMETRY = (20, 10, 400, 225, 5, 25, 801, 200)  # odd VLCHEIGHT and INFOWIDTH
@@ -18,12 +18,9 @@ KEYBOARD_SETTLE_SECONDS = 5.0
 
 def expected_layout(divisor):
     left, top, width, height, info_left, info_top, info_width, info_height = GEOMETRY
-    w, h = width // divisor, height // divisor
-    players = {1: (left, top, w, h), 2: (left + w, top, w, h), 3: (left, top + h, w, h),
-               4: (left + w, top + h, w, h)}
     console = (info_left + left, (2 * height) // divisor + info_top + top,
                info_width // divisor, info_height)
-    return players, console
+    return grid_cells(left, top, width, height, divisor), console
 
 
 @pytest.fixture(scope="module")

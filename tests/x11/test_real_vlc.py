@@ -4,14 +4,14 @@ import os
 import re
 import shutil
 import subprocess
-import tempfile
 import time
 
 import pytest
 
 from console_session import ConsoleSession, xtool
-from viewer import (NAMESPACE_WITH_MULTICAST, WaylandDesktop, chown_tree, free_base_port,
-                    in_private_namespace, send_udp, send_udp_in_namespace, unprivileged_user)
+from viewer import (NAMESPACE_WITH_MULTICAST, WaylandDesktop, cell_brightness, free_base_port,
+                    grid_cells, in_private_namespace, seeded_home, send_udp,
+                    send_udp_in_namespace, unprivileged_user)
 
 VLC = shutil.which("vlc", path="/usr/bin:/usr/local/bin")
 GEOMETRY = (0, 0, 480, 270, 0, 30, 960, 200)
@@ -19,17 +19,6 @@ ARTIFACTS = os.path.join(os.path.dirname(os.path.abspath(os.environ.get(
     "REZERIVOVE_BINARY", "build/linux/rezerivove"))), "test-artifacts")
 
 pytestmark = pytest.mark.skipif(VLC is None, reason="VLC is not installed")
-
-
-def seeded_home(user):
-    """A home whose VLC profile has the first-run privacy question answered."""
-    home = tempfile.mkdtemp(prefix="rezerivove-vlc-home-")
-    os.makedirs(os.path.join(home, ".config", "vlc"))
-    with open(os.path.join(home, ".config", "vlc", "vlcrc"), "w") as vlcrc:
-        vlcrc.write("[qt]\nqt-privacy-ask=0\n")
-    if user is not None:
-        chown_tree(home, user)
-    return home
 
 
 def start_test_streams(base, address="127.0.0.1", prefix=None):
@@ -45,15 +34,6 @@ def start_test_streams(base, address="127.0.0.1", prefix=None):
                           "testsrc=size=320x180:rate=25", "-filter_complex",
                           "split=4[v0][v1][v2][v3]"] + outputs,
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-
-def cell_brightness(image, left, top, width, height):
-    """Mean brightness, 0 to 1, of the inner part of a grid cell: a test picture is bright,
-    VLC's idle cone on black is dark."""
-    crop = f"{width // 2}x{height // 2}+{left + width // 4}+{top + height // 4}"
-    result = subprocess.run(["convert", image, "-crop", crop, "-format", "%[fx:mean]", "info:"],
-                            capture_output=True, text=True, timeout=30)
-    return float(result.stdout or 0)
 
 
 def children(pid):
@@ -131,21 +111,18 @@ class VlcGrid:
         return windows_by_pid(self.session).get(self.players[player])
 
     def wait_for_grid(self, divisor=1):
-        left, top, width, height = GEOMETRY[:4]
-        width, height = width // divisor, height // divisor
-        cells = {1: (left, top), 2: (left + width, top), 3: (left, top + height),
-                 4: (left + width, top + height)}
+        cells = grid_cells(*GEOMETRY[:4], divisor)
         session = self.session
         assert session.wait_until(lambda: session.console_window() is not None, 20)
         assert session.wait_until(lambda: all(
-            session.outer_geometry(self.window(n)) == ((x, y, width, height), True)
-            for n, (x, y) in cells.items()), 20), {
+            session.outer_geometry(self.window(n)) == (cell, True)
+            for n, cell in cells.items()), 20), {
             n: session.outer_geometry(self.window(n)) for n in cells}
         return cells
 
     def wait_for_grid_and_pictures(self, screenshot):
         width, height = GEOMETRY[2:4]
-        cells = self.wait_for_grid()
+        cells = {n: (x, y) for n, (x, y, _, _) in self.wait_for_grid().items()}
         session = self.session
 
         # Wait for the four pictures to play, and keep what the operator sees.
