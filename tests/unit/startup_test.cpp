@@ -151,73 +151,86 @@ TEST_F(Startup, RefusedReuseOnTheTextSocketAlsoEndsWithMinusOne) {
                      "bind 101 0 5001 0", "setReuseAddress 102"}));
 }
 
-using StartupDeath = Startup;
+// Every way start-up fails: what the platform refuses, the arguments, the exit code and what
+// the console shows before the pause.
+struct DeathCase {
+    const char* name;
+    void (*refuse)();
+    std::vector<std::string> words;
+    int code;
+    ::testing::Matcher<const std::string&> output;
+};
 
-TEST_F(StartupDeath, SecondCopyIsRefusedBeforeItsArgumentsAreLookedAt) {
-    fake::state.guardTaken = true;
-    fake::state.echoOutputToStderr = true;
-    EXPECT_EXIT(
-        run({"rezerivove"}), ExitedWithCode(99),
-        EndsWith(errorEnding("******* rezerivove-3v20b is already running *******\r\n\r\n")));
+std::vector<std::string> usualArguments(const char* address, const char* interfaceAddress) {
+    return {"/opt/bin/rezerivove",
+            address,
+            "5000",
+            interfaceAddress,
+            "0",
+            "0",
+            "480",
+            "270",
+            "0",
+            "30",
+            "960",
+            "200"};
 }
 
-TEST_F(StartupDeath, ConsoleHandlerRefused) {
-    fake::state.handlerRefused = true;
+const DeathCase kDeathCases[] = {
+    // The second copy is refused before its arguments are looked at.
+    {"SecondCopy",
+     [] { fake::state.guardTaken = true; },
+     {"rezerivove"},
+     99,
+     EndsWith(errorEnding("******* rezerivove-3v20b is already running *******\r\n\r\n"))},
+    {"ConsoleHandlerRefused", [] { fake::state.handlerRefused = true; },
+     usualArguments("127.0.0.1", "0.0.0.0"), 9,
+     EndsWith(errorEnding("Console handler failed to install\r\n"))},
+    {"NoPlayerFound", [] { fake::state.playerMissing = true; },
+     usualArguments("127.0.0.1", "0.0.0.0"), 10, EndsWith(errorEnding("Cannot find VLC\r\n"))},
+    // No display is found out after the sockets are open and before the players start.
+    {"NoDisplay", [] { fake::state.noDisplay = true; }, usualArguments("127.0.0.1", "0.0.0.0"), 11,
+     AllOf(HasSubstr("#call setNonBlocking 102\n"),
+           EndsWith(errorEnding("Cannot open display :99\r\n")), Not(HasSubstr("startProcess")))},
+    {"SocketLayerDoesNotStart",
+     [] {
+         fake::state.socketsRefuseToStart = true;
+         fake::state.socketStartError = 10091;
+     },
+     usualArguments("127.0.0.1", "0.0.0.0"), 4,
+     EndsWith(errorEnding("Socket init failed. Error Code: 10091\r\n"))},
+    // Sockets that cannot be created, and groups that cannot be joined, are named by number.
+    {"FirstSocketNotCreated", [] { fake::state.refuseSocketNumber = 1; },
+     usualArguments("127.0.0.1", "0.0.0.0"), 1,
+     EndsWith(errorEnding("Cannot create rx socket for port 1\r\n"))},
+    {"SecondSocketNotCreated", [] { fake::state.refuseSocketNumber = 2; },
+     usualArguments("127.0.0.1", "0.0.0.0"), 1,
+     EndsWith(errorEnding("Cannot create rx socket for port 2\r\n"))},
+    {"FirstGroupNotJoined", [] { fake::state.refuseJoinNumber = 1; },
+     usualArguments("239.1.2.3", "10.0.0.5"), 2,
+     EndsWith(errorEnding("Cannot add membership to 10.0.0.5 for rx port 1 \r\n"))},
+    {"SecondGroupNotJoined", [] { fake::state.refuseJoinNumber = 2; },
+     usualArguments("239.1.2.3", "10.0.0.5"), 2,
+     EndsWith(errorEnding("Cannot add membership to 10.0.0.5 for rx port 2 \r\n"))},
+    // The geometry is not checked, but an address longer than 15 characters is refused.
+    {"AddressLongerThan15", [] {}, usualArguments("0001.002.003.004", "0.0.0.0"), 2,
+     EndsWith(errorEnding("Invalid address: 0001.002.003.004\r\n"))},
+    {"InterfaceLongerThan15", [] {}, usualArguments("127.0.0.1", "0.0.0.0           "), 2,
+     HasSubstr("Invalid address: 0.0.0.0           \r\n")},
+};
+
+class StartupDeath : public Startup, public ::testing::WithParamInterface<DeathCase> {};
+
+TEST_P(StartupDeath, EndsWithItsMessageAndCode) {
+    const DeathCase& c = GetParam();
+    c.refuse();
     fake::state.echoOutputToStderr = true;
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(9),
-                EndsWith(errorEnding("Console handler failed to install\r\n")));
+    EXPECT_EXIT(run(c.words), ExitedWithCode(c.code), c.output);
 }
 
-TEST_F(StartupDeath, NoPlayerFound) {
-    fake::state.playerMissing = true;
-    fake::state.echoOutputToStderr = true;
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(10),
-                EndsWith(errorEnding("Cannot find VLC\r\n")));
-}
-
-TEST_F(StartupDeath, NoDisplayAfterTheSocketsBeforeThePlayers) {
-    fake::state.noDisplay = true;
-    fake::state.echoOutputToStderr = true;
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(11),
-                AllOf(HasSubstr("#call setNonBlocking 102\n"),
-                      EndsWith(errorEnding("Cannot open display :99\r\n")),
-                      Not(HasSubstr("startProcess"))));
-}
-
-TEST_F(StartupDeath, SocketLayerDoesNotStart) {
-    fake::state.socketsRefuseToStart = true;
-    fake::state.socketStartError = 10091;
-    fake::state.echoOutputToStderr = true;
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(4),
-                EndsWith(errorEnding("Socket init failed. Error Code: 10091\r\n")));
-}
-
-TEST_F(StartupDeath, SocketsThatCannotBeCreatedAreNamedByNumber) {
-    fake::state.echoOutputToStderr = true;
-    fake::state.refuseSocketNumber = 1;
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(1),
-                EndsWith(errorEnding("Cannot create rx socket for port 1\r\n")));
-    fake::state.refuseSocketNumber = 2;
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0")), ExitedWithCode(1),
-                EndsWith(errorEnding("Cannot create rx socket for port 2\r\n")));
-}
-
-TEST_F(StartupDeath, GroupThatCannotBeJoinedNamesTheInterfaceAndTheSocket) {
-    fake::state.echoOutputToStderr = true;
-    fake::state.refuseJoinNumber = 1;
-    EXPECT_EXIT(run(arguments("239.1.2.3", "5000", "10.0.0.5")), ExitedWithCode(2),
-                EndsWith(errorEnding("Cannot add membership to 10.0.0.5 for rx port 1 \r\n")));
-    fake::state.refuseJoinNumber = 2;
-    EXPECT_EXIT(run(arguments("239.1.2.3", "5000", "10.0.0.5")), ExitedWithCode(2),
-                EndsWith(errorEnding("Cannot add membership to 10.0.0.5 for rx port 2 \r\n")));
-}
-
-TEST_F(StartupDeath, GeometryIsNotCheckedButAnAddressLongerThan15IsRefused) {
-    fake::state.echoOutputToStderr = true;
-    EXPECT_EXIT(run(arguments("0001.002.003.004", "5000", "0.0.0.0")), ExitedWithCode(2),
-                EndsWith(errorEnding("Invalid address: 0001.002.003.004\r\n")));
-    EXPECT_EXIT(run(arguments("127.0.0.1", "5000", "0.0.0.0           ")), ExitedWithCode(2),
-                HasSubstr("Invalid address: 0.0.0.0           \r\n"));
-}
+INSTANTIATE_TEST_SUITE_P(EveryFailure, StartupDeath, ::testing::ValuesIn(kDeathCases),
+                         [](const ::testing::TestParamInfo<DeathCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -11,6 +11,7 @@ from test_multicast import GROUP as GROUP_ADDRESS, group_users
 from viewer import (NAMESPACE_WITH_MULTICAST, WatchedProgram, free_base_port, grid_cells,
                     send_udp, send_udp_in_namespace)
 from viewer import wait_until as shared_wait_until
+import viewer
 import re
 import subprocess
 
@@ -26,13 +27,10 @@ def windows_text(text):
     return text.replace(b"\n", b"\r\n")
 
 
-BANNER = windows_text(b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n")
-USAGE = windows_text(b"Usage: rezerivove3v20 IPADDRESS IPPORT IPINTERFACEADDRESS "
-                     b"VLCLEFT VLCTOP VLCWIDTH VLCHEIGHT\r\nINFOLEFT INFOTOP INFOWIDTH INFOHEIGHT\r\n")
-KEY_HINTS = windows_text(b"Hit ENTER or CTRL-C to quit\r\nHit Y to toggle half size\r\n"
-                         b"Hit H to hide\r\nHit V to display\r\n\r\n")
-EXITING = windows_text(b"Exiting\r\n")
-GEOMETRY = ["0", "0", "480", "270", "0", "30", "960", "200"]
+# The same texts as on Linux, as a Windows text-mode stream writes them.
+BANNER, USAGE, KEY_HINTS, EXITING = (windows_text(text) for text in (
+    viewer.BANNER, viewer.USAGE, viewer.KEY_HINTS, viewer.EXITING))
+GEOMETRY = viewer.GEOMETRY
 
 
 @pytest.fixture(scope="module")
