@@ -134,37 +134,34 @@ def terminal_dir(tmp_path):
     return str(tmp_path)
 
 
-@pytest.mark.parametrize("key", [b"\r", b"\x03"], ids=["enter", "ctrl-c"])
-def test_terminal_keys_work_raw_and_the_terminal_is_restored(terminal_dir, key):
+# Every way out of a real terminal: a key in raw mode, or a signal from outside.
+TERMINAL_WAYS_OUT = {"enter": b"\r", "ctrl-c": b"\x03", "sigterm": signal.SIGTERM,
+                     "sighup": signal.SIGHUP, "sigquit": signal.SIGQUIT}
+
+
+@pytest.mark.parametrize("how", TERMINAL_WAYS_OUT)
+def test_every_way_out_of_a_terminal_restores_it(terminal_dir, how):
     term = Terminal(arguments(), terminal_dir)
     try:
         assert term.read_until(on_terminal(KEY_HINTS))
         modes = term.local_modes()
+        # Keys one at a time without echo, Enter as 13, Ctrl-C still a signal.
         assert not modes & termios.ICANON and not modes & termios.ECHO
         assert modes & termios.ISIG
-        os.write(term.master, key)
-        assert term.finish() == 0
-        assert term.local_modes() & termios.ICANON and term.local_modes() & termios.ECHO
-    finally:
-        term.close()
-    # The console takes its title right after the banner.
-    assert term.output == on_terminal(BANNER) + TITLE + on_terminal(KEY_HINTS + EXITING)
-
-
-@pytest.mark.parametrize("number", [signal.SIGTERM, signal.SIGHUP, signal.SIGQUIT],
-                         ids=["sigterm", "sighup", "sigquit"])
-def test_terminal_is_restored_after_a_signal(terminal_dir, number):
-    term = Terminal(arguments(), terminal_dir)
-    try:
-        assert term.read_until(on_terminal(KEY_HINTS))
-        os.kill(term.pid, number)
+        assert not termios.tcgetattr(term.master)[0] & termios.ICRNL
+        way = TERMINAL_WAYS_OUT[how]
+        if isinstance(way, bytes):
+            os.write(term.master, way)
+        else:
+            os.kill(term.pid, way)
         assert term.finish() == 0
         modes = term.local_modes()
         assert modes & termios.ICANON and modes & termios.ECHO
         assert termios.tcgetattr(term.master)[0] & termios.ICRNL
     finally:
         term.close()
-    assert term.output.endswith(on_terminal(EXITING))
+    # The console takes its title right after the banner.
+    assert term.output == on_terminal(BANNER) + TITLE + on_terminal(KEY_HINTS + EXITING)
 
 
 def players_at_half_size(log_dir):

@@ -13,7 +13,7 @@ using sourcesim::Target;
 
 struct Parsed {
     int result;
-    std::string bytes;
+    std::string action;  // "status:BYTES", "text:BYTES", "wait:MS" or "split:AT"
     std::string error;
 };
 
@@ -21,47 +21,42 @@ Parsed parse(const char* line) {
     static Action action;
     char error[sourcesim::kErrorSize] = "";
     const int result = sourcesim::parseLine(line, &action, error, sizeof error);
-    return {result, std::string(action.bytes, action.length), error};
+    std::string what;
+    if (action.kind == ActionKind::kSend) {
+        what = std::string(action.target == Target::kStatus ? "status:" : "text:") +
+               std::string(action.bytes, action.length);
+    } else {
+        what =
+            (action.kind == ActionKind::kWait ? "wait:" : "split:") + std::to_string(action.number);
+    }
+    return {result, what, error};
 }
 
-TEST(SourcesimScript, LinesBecomeDatagrams) {
+// What each kind of line sends, and to which port, or what it does instead.
+TEST(SourcesimScript, LinesBecomeDatagramsForTheirPortsOrPauses) {
     const struct {
         const char* line;
-        std::string bytes;
+        std::string action;
     } cases[] = {
-        {"status 1 94=Studio A", "$0,1\r\n$94,Studio A\r\n"},
-        {"status 2", "$0,2\r\n"},
-        {"  status 3 94=Three;96=5 ; 97=1", "$0,3\r\n$94,Three\r\n$96,5\r\n$97,1\r\n"},
-        {"status 4 94=Semi\\x3bcolon", "$0,4\r\n$94,Semi;colon\r\n"},
-        {"end", "$0,0\r\n"},
-        {"text Hello, operator", "Hello, operator\r\n"},
-        {"text %s stays", "%s stays\r\n"},
-        {"text \\x1b[31mred", "\x1b[31mred\r\n"},
-        {"raw status $0,1\\r$94,No line feed\\r", "$0,1\r$94,No line feed\r"},
-        {"raw text tab\\there\\\\", "tab\there\\"},
+        {"status 1 94=Studio A", "status:$0,1\r\n$94,Studio A\r\n"},
+        {"status 2", "status:$0,2\r\n"},
+        {"  status 3 94=Three;96=5 ; 97=1", "status:$0,3\r\n$94,Three\r\n$96,5\r\n$97,1\r\n"},
+        {"status 4 94=Semi\\x3bcolon", "status:$0,4\r\n$94,Semi;colon\r\n"},
+        {"end", "status:$0,0\r\n"},
+        {"text Hello, operator", "text:Hello, operator\r\n"},
+        {"text %s stays", "text:%s stays\r\n"},
+        {"text \\x1b[31mred", "text:\x1b[31mred\r\n"},
+        {"raw status $0,1\\r$94,No line feed\\r", "status:$0,1\r$94,No line feed\r"},
+        {"raw text tab\\there\\\\", "text:tab\there\\"},
+        {"raw text hi", "text:hi"},
+        {"wait 250", "wait:250"},
+        {"split 7", "split:7"},
     };
     for (const auto& c : cases) {
         const Parsed parsed = parse(c.line);
         EXPECT_EQ(parsed.result, 1) << c.line << ": " << parsed.error;
-        EXPECT_EQ(parsed.bytes, c.bytes) << c.line;
+        EXPECT_EQ(parsed.action, c.action) << c.line;
     }
-}
-
-TEST(SourcesimScript, TextAndRawGoToTheirPorts) {
-    static Action action;
-    char error[sourcesim::kErrorSize];
-    ASSERT_EQ(sourcesim::parseLine("text hi", &action, error, sizeof error), 1);
-    EXPECT_EQ(action.target, Target::kText);
-    ASSERT_EQ(sourcesim::parseLine("raw text hi", &action, error, sizeof error), 1);
-    EXPECT_EQ(action.target, Target::kText);
-    ASSERT_EQ(sourcesim::parseLine("raw status hi", &action, error, sizeof error), 1);
-    EXPECT_EQ(action.target, Target::kStatus);
-    ASSERT_EQ(sourcesim::parseLine("wait 250", &action, error, sizeof error), 1);
-    EXPECT_EQ(action.kind, ActionKind::kWait);
-    EXPECT_EQ(action.number, 250);
-    ASSERT_EQ(sourcesim::parseLine("split 7", &action, error, sizeof error), 1);
-    EXPECT_EQ(action.kind, ActionKind::kSplit);
-    EXPECT_EQ(action.number, 7);
 }
 
 TEST(SourcesimScript, CommentsAndBlankLinesAreNoAction) {
