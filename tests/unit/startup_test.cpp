@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -218,6 +219,11 @@ const DeathCase kDeathCases[] = {
     {"InterfaceLongerThan15", [] {}, usualArguments("127.0.0.1", "0.0.0.0           "), 2,
      HasSubstr("Invalid address: 0.0.0.0           \r\n")},
 };
+
+// Shown by its name in test listings.
+void PrintTo(const DeathCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StartupDeath : public Startup, public ::testing::WithParamInterface<DeathCase> {};
 
