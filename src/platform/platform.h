@@ -118,9 +118,9 @@ constexpr unsigned kStatusSocketInput = 4u;
 constexpr unsigned kWindowEvents = 8u;
 
 // Waits `milliseconds` whatever arrives meanwhile, then takes one look at everything the cycle
-// reads: a key (readKey then returns it), a datagram on the text and the status socket, and news from
-// the window system for handleWindowEvents. The two are one call so that a platform can do both
-// in one: an idle cycle then costs a single wake-up.
+// reads: a key (readKey then returns it), a datagram on the text and the status socket, and news
+// from the window system for handleWindowEvents. The two are one call so that a platform can do
+// both in one: an idle cycle then costs a single wake-up.
 unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle status);
 
 // ---- Windows of other programs ---------------------------------------------------------------
