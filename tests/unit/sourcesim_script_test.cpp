@@ -18,7 +18,9 @@ struct Parsed {
 };
 
 Parsed parse(const char* line) {
+    static char datagram[sourcesim::kMaxDatagram];
     static Action action;
+    action.bytes = datagram;
     char error[sourcesim::kErrorSize] = "";
     const int result = sourcesim::parseLine(line, &action, error, sizeof error);
     std::string what;
@@ -103,6 +105,25 @@ TEST(SourcesimScript, ScriptErrorsNameFileAndLine) {
     EXPECT_FALSE(sourcesim::parseScript(("text " + std::string(5000, 'x')).c_str(), "long.txt",
                                         &script, error, sizeof error));
     EXPECT_STREQ(error, "long.txt:1: datagram longer than 4096 bytes");
+}
+
+// The largest script file made of the lines whose datagrams grow most ("1=;" becomes "$1,\r\n")
+// fits the script's storage.
+TEST(SourcesimScript, TheLargestScriptFitsItsStorage) {
+    std::string line = "status 1 ";
+    while (line.size() + 3 < 2400) {
+        line += "1=;";
+    }
+    std::string text;
+    while (text.size() + line.size() + 1 < sourcesim::kMaxScriptFile) {
+        text += line + "\n";
+    }
+    static sourcesim::Script script;
+    char error[sourcesim::kErrorSize] = "";
+    ASSERT_TRUE(sourcesim::parseScript(text.c_str(), "big.txt", &script, error, sizeof error))
+        << error;
+    EXPECT_GT(script.used, sourcesim::kMaxScriptFile * 3 / 2);
+    EXPECT_EQ(std::string(script.actions[script.count - 1].bytes, 12), "$0,1\r\n$1,\r\n$");
 }
 
 TEST(SourcesimScript, ScriptsWrittenOnWindowsAndTheBuiltInDemoParse) {

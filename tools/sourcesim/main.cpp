@@ -38,11 +38,10 @@ constexpr int kExitScript = 4;
 constexpr int kExitSocket = 5;
 constexpr int kExitStreams = 6;
 
-constexpr std::size_t kScriptFileSize = 1 << 20;
 constexpr int kStreamStartupMs = 1000;
 
 sourcesim::Script script;
-char scriptText[kScriptFileSize];
+char scriptText[sourcesim::kMaxScriptFile];
 std::atomic<int> stopRequested{0};
 
 void onInterrupt(int) {

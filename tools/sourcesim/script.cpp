@@ -235,6 +235,7 @@ int parseLine(const char* line, Action* action, char* error, std::size_t errorSi
 bool parseScript(const char* text, const char* name, Script* script, char* error,
                  std::size_t errorSize) {
     script->count = 0;
+    script->used = 0;
     int lineNumber = 0;
     for (const char* line = text; *line != '\0';) {
         ++lineNumber;
@@ -255,14 +256,23 @@ bool parseScript(const char* text, const char* name, Script* script, char* error
                           kMaxActions);
             return false;
         }
+        if (script->used + kMaxDatagram > kScriptBytes) {
+            std::snprintf(error, errorSize, "%s:%d: more than %zu bytes of datagrams", name,
+                          lineNumber, kScriptBytes - kMaxDatagram);
+            return false;
+        }
+        Action& action = script->actions[script->count];
+        action.bytes = script->bytes + script->used;
         char message[kErrorSize];
-        const int parsed =
-            parseLine(copy, &script->actions[script->count], message, sizeof message);
+        const int parsed = parseLine(copy, &action, message, sizeof message);
         if (parsed < 0) {
             std::snprintf(error, errorSize, "%s:%d: %s", name, lineNumber, message);
             return false;
         }
-        script->count += static_cast<std::size_t>(parsed);
+        if (parsed > 0) {
+            script->used += action.length;
+            ++script->count;
+        }
         line = end == nullptr ? line + length : end + 1;
         if (end == nullptr) {
             break;

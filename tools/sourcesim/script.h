@@ -21,6 +21,11 @@ namespace sourcesim {
 constexpr std::size_t kMaxDatagram = 4096;
 constexpr std::size_t kMaxActions = 1024;
 constexpr std::size_t kErrorSize = 512;
+constexpr std::size_t kMaxScriptFile = 1 << 20;
+// Every datagram of a script, one after another. A line's datagram is at most half again as long
+// as the line ("end" is "$0,0\r\n", "1=x;" is "$1,x\r\n"), so twice the largest script holds
+// them all; the last line parsed may take a whole datagram more.
+constexpr std::size_t kScriptBytes = 2 * kMaxScriptFile + kMaxDatagram;
 
 enum class ActionKind { kSend, kWait, kSplit };
 enum class Target { kStatus, kText };
@@ -30,16 +35,18 @@ struct Action {
     Target target;       // kSend: which port
     long number;         // kWait: milliseconds; kSplit: the byte to split at
     std::size_t length;  // kSend: bytes in `bytes`
-    char bytes[kMaxDatagram];
+    char* bytes;         // kSend: where its datagram is, room for kMaxDatagram bytes when parsed
 };
 
 struct Script {
     std::size_t count;
     Action actions[kMaxActions];
+    std::size_t used;  // of `bytes`
+    char bytes[kScriptBytes];
 };
 
-// Parses one line into `action`. Returns 1 for an action, 0 for a line with none (blank or
-// comment), -1 for an error, described in `error`.
+// Parses one line into `action`, its datagram into action->bytes. Returns 1 for an action, 0 for
+// a line with none (blank or comment), -1 for an error, described in `error`.
 int parseLine(const char* line, Action* action, char* error, std::size_t errorSize);
 
 // Parses a whole script text; `name` names it in errors ("FILE:LINE: message").
