@@ -23,6 +23,23 @@ using ::testing::StartsWith;
 
 const char kBanner[] = "\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n";
 
+// The viewer's command line with the usual geometry.
+std::vector<std::string> viewerArguments(const char* address, const char* port,
+                                         const char* interfaceAddress) {
+    return {"/opt/bin/rezerivove",
+            address,
+            port,
+            interfaceAddress,
+            "0",
+            "0",
+            "480",
+            "270",
+            "0",
+            "30",
+            "960",
+            "200"};
+}
+
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -43,18 +60,7 @@ protected:
 
     static std::vector<std::string> arguments(const char* address, const char* port,
                                               const char* interfaceAddress) {
-        return {"/opt/bin/rezerivove",
-                address,
-                port,
-                interfaceAddress,
-                "0",
-                "0",
-                "480",
-                "270",
-                "0",
-                "30",
-                "960",
-                "200"};
+        return viewerArguments(address, port, interfaceAddress);
     }
 
     // The calls that touched the sockets.
@@ -163,18 +169,7 @@ struct DeathCase {
 };
 
 std::vector<std::string> usualArguments(const char* address, const char* interfaceAddress) {
-    return {"/opt/bin/rezerivove",
-            address,
-            "5000",
-            interfaceAddress,
-            "0",
-            "0",
-            "480",
-            "270",
-            "0",
-            "30",
-            "960",
-            "200"};
+    return viewerArguments(address, "5000", interfaceAddress);
 }
 
 const DeathCase kDeathCases[] = {

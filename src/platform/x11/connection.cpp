@@ -142,9 +142,7 @@ int windowSystemDescriptor() {
 
 bool windowEventsQueued() {
     // Also once when the settling time is over, to stop watching.
-    return backend.display != nullptr &&
-           (XQLength(backend.display) > 0 ||
-            (x11::watchingKeyboard() && x11::nowMs() >= x11::keyboardSettleEndMs()));
+    return backend.display != nullptr && (XQLength(backend.display) > 0 || x11::keyboardSettled());
 }
 
 }  // namespace internal

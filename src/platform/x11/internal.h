@@ -95,6 +95,7 @@ void takeMappingChange(XEvent& event);
 // ---- keyboard_watch.cpp ------------------------------------------------------------------------
 
 bool watchingKeyboard();
-long long keyboardSettleEndMs();
+// The keyboard is watched and its settling time is over: the watch is to be stopped.
+bool keyboardSettled();
 
 }  // namespace platform::x11

@@ -147,8 +147,8 @@ bool watchingKeyboard() {
     return watch.settleUntilMs != 0;
 }
 
-long long keyboardSettleEndMs() {
-    return watch.settleUntilMs;
+bool keyboardSettled() {
+    return watchingKeyboard() && nowMs() >= watch.settleUntilMs;
 }
 
 }  // namespace platform::x11
@@ -188,7 +188,7 @@ void handleWindowEvents() {
     if (!x11::watchingKeyboard()) {
         return;
     }
-    if (x11::nowMs() >= watch.settleUntilMs) {
+    if (x11::keyboardSettled()) {
         stopWatching();
         return;
     }
