@@ -33,6 +33,10 @@ constexpr const char kLostDisplayFormat[] = "Lost connection to display %s\r\n";
 constexpr const char kConsoleOutOfReach[] =
     "This console window cannot be placed: on Wayland, run the viewer in an X11 terminal such "
     "as xterm\r\n";
+// A window the desktop would not put where the layout asked, told once a window.
+constexpr const char kPlayerNotPlacedFormat[] =
+    "The desktop did not place the window of player %d (udp://@%s:%d)\r\n";
+constexpr const char kConsoleNotPlaced[] = "The desktop did not place the console window\r\n";
 
 constexpr const char kKeyHints[] =
     "Hit ENTER or CTRL-C to quit\r\n"

@@ -155,8 +155,10 @@ void listTopLevelWindows(WindowVisitor visit, void* context);
 
 void minimizeWindow(WindowHandle window);
 void restoreWindow(WindowHandle window);
-// The rectangle is the outer window, frame included.
-void moveWindow(WindowHandle window, int left, int top, int width, int height);
+// The rectangle is the outer window, frame included. Returns false when the window system was
+// asked and, after its retries, still has the window elsewhere (the desktop refused the request);
+// true when it is in place, when the window is gone or 0, and where the platform cannot tell.
+bool moveWindow(WindowHandle window, int left, int top, int width, int height);
 void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
 void sendKey(WindowHandle window, int virtualKey);

@@ -3,15 +3,33 @@
 #include <cstdio>
 #include <cstring>
 
+#include "control/console_output.h"
 #include "control/messages.h"
 #include "control/startup.h"
 #include "platform/platform.h"
 #include "players/player_contract.h"
 #include "players/player_table.h"
 
+bool placementRefusalTold[kPlayerCount + 1];
+
 namespace {
 
 char titleText[platform::kWindowTitleSize];
+
+// Moves window `slot` (0 the console, else that player) and tells the operator the first time
+// the desktop leaves it elsewhere, so a grid that does not form is never a silent mystery.
+void place(int slot, platform::WindowHandle window, int left, int top, int width, int height) {
+    if (platform::moveWindow(window, left, top, width, height) || placementRefusalTold[slot]) {
+        return;
+    }
+    placementRefusalTold[slot] = true;
+    if (slot == 0) {
+        printText(messages::kConsoleNotPlaced);
+    } else {
+        printFormatted(messages::kPlayerNotPlacedFormat, slot, viewerSettings.IPADDRESS,
+                       viewerSettings.IPPORT + kStreamPortOffset + slot);
+    }
+}
 
 void cutProgramNameAtExe() {
     char* exe = std::strstr(programName, ".exe");
@@ -46,9 +64,9 @@ void arrangeWindows(int divisor) {
     }
     platform::setWindowTitle(consoleWindow, titleText);
     // The console sits under the grid; only its width follows the size, never its height.
-    platform::moveWindow(consoleWindow, s.INFOLEFT + s.VLCLEFT,
-                         (2 * s.VLCHEIGHT) / divisor + s.INFOTOP + s.VLCTOP, s.INFOWIDTH / divisor,
-                         s.INFOHEIGHT);
+    place(0, consoleWindow, s.INFOLEFT + s.VLCLEFT,
+          (2 * s.VLCHEIGHT) / divisor + s.INFOTOP + s.VLCTOP, s.INFOWIDTH / divisor,
+          s.INFOHEIGHT);
     platform::sleepMs(kLayoutSettleMs);
 
     for (int player = 1; player <= kPlayerCount; ++player) {
@@ -59,8 +77,8 @@ void arrangeWindows(int divisor) {
     for (int player = 1; player <= kPlayerCount; ++player) {
         const int column = (player - 1) % 2;
         const int row = (player - 1) / 2;
-        platform::moveWindow(playerTable[player].window, s.VLCLEFT + column * width,
-                             s.VLCTOP + row * height, width, height);
+        place(player, playerTable[player].window, s.VLCLEFT + column * width,
+              s.VLCTOP + row * height, width, height);
     }
 
     for (int player = 1; player <= kPlayerCount; ++player) {

@@ -281,9 +281,15 @@ void restoreWindow(WindowHandle window) {
     record("restore " + number(window));
 }
 
-void moveWindow(WindowHandle window, int left, int top, int width, int height) {
+bool moveWindow(WindowHandle window, int left, int top, int width, int height) {
     record("move " + number(window) + " " + std::to_string(left) + " " + std::to_string(top) + " " +
            std::to_string(width) + " " + std::to_string(height));
+    for (WindowHandle refused : state.unplaceableWindows) {
+        if (refused == window) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void setWindowTitle(WindowHandle window, const char* title) {

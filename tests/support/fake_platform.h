@@ -46,6 +46,8 @@ struct State {
     std::vector<std::pair<std::uint32_t, int>> endedProcesses;
     // Windows that appear only from the n-th listing on: (listing number, window).
     std::vector<std::pair<int, platform::WindowInfo>> laterWindows;
+    // Windows the desktop will not place where asked.
+    std::vector<platform::WindowHandle> unplaceableWindows;
 
     int socketsCreated = 0;
     int joins = 0;

@@ -6,6 +6,7 @@
 #include "net/receive_sockets.h"
 #include "net/status_records.h"
 #include "players/player_table.h"
+#include "players/window_layout.h"
 #include "support/fake_platform.h"
 
 namespace fake {
@@ -22,6 +23,7 @@ void reset() {
     textSocket = platform::kNoSocket;
     std::memset(playerTable, 0, sizeof playerTable);
     consoleWindow = 0;
+    std::memset(placementRefusalTold, 0, sizeof placementRefusalTold);
     resetStatusRecords();
 }
 

@@ -117,6 +117,17 @@ TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
     EXPECT_EQ(fake::callsStartingWith("move 0"), (Calls{"move 0 0 570 960 200"}));
 }
 
+// The operator learns once which window the desktop left elsewhere, and nothing of the others.
+TEST_F(WindowLayout, AWindowTheDesktopWillNotPlaceIsToldOnce) {
+    fake::state.unplaceableWindows = {12, 50};
+    arrangeWindows(1);
+    arrangeWindows(2);
+    EXPECT_EQ(fake::state.output,
+              "The desktop did not place the console window\r\n"
+              "The desktop did not place the window of player 2 (udp://@239.1.2.3:5042)\r\n");
+    EXPECT_EQ(fake::callsStartingWith("move 12").size(), 2u);
+}
+
 TEST_F(WindowLayout, HideMinimizesPlayersThenConsole) {
     hideWindows();
     EXPECT_EQ(fake::state.calls,

@@ -80,12 +80,14 @@ void restoreWindow(WindowHandle window) {
     }
 }
 
-void moveWindow(WindowHandle window, int left, int top, int width, int height) {
-    // MoveWindow's own flags (no z-order change, no activation, repainted), posted.
+bool moveWindow(WindowHandle window, int left, int top, int width, int height) {
+    // MoveWindow's own flags (no z-order change, no activation, repainted), posted: Windows
+    // places a top-level window where it is asked, so there is nothing to read back.
     if (window != 0) {
         SetWindowPos(windowOf(window), nullptr, left, top, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     }
+    return true;
 }
 
 void setWindowTitle(WindowHandle window, const char* title) {

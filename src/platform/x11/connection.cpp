@@ -70,9 +70,35 @@ long readProperty(Window window, Atom property, Atom type, int format, void* ite
     return copied;
 }
 
-bool windowManagerRunning() {
+namespace {
+
+Window runningWindowManager() {
     const Window check = supportingWindow(backend.root);
-    return check != None && supportingWindow(check) == check;
+    return check != None && supportingWindow(check) == check ? check : None;
+}
+
+}  // namespace
+
+bool windowManagerRunning() {
+    return runningWindowManager() != None;
+}
+
+bool windowManagerSupports(Atom request) {
+    const Window manager = runningWindowManager();
+    if (manager == None) {
+        return false;
+    }
+    if (manager != backend.supportedFor) {
+        backend.supportedFor = manager;
+        backend.supportedCount = readProperty(backend.root, backend.netSupported, XA_ATOM, 32,
+                                              backend.supported, kMaxSupported);
+    }
+    for (long i = 0; i < backend.supportedCount; ++i) {
+        if (static_cast<Atom>(backend.supported[i]) == request) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void lookUpLetterKeycodes() {
@@ -111,6 +137,7 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize,
     if (backend.keyboardHome == PointerRoot) {
         backend.keyboardHome = None;
     }
+    backend.netSupported = x11::atom("_NET_SUPPORTED");
     backend.netSupportingWmCheck = x11::atom("_NET_SUPPORTING_WM_CHECK");
     backend.netClientList = x11::atom("_NET_CLIENT_LIST");
     backend.netWmName = x11::atom("_NET_WM_NAME");

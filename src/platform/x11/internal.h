@@ -14,6 +14,8 @@
 
 namespace platform::x11 {
 
+constexpr int kMaxSupported = 512;
+
 // What the viewer knows of the X server it is connected to.
 struct X11State {
     Display* display;
@@ -30,7 +32,13 @@ struct X11State {
     bool onWayland;
     // Placement through the sway / i3 IPC instead of EWMH requests.
     bool tilingIpc;
+    // The requests the running window manager says it honours (_NET_SUPPORTED), read for the
+    // window manager whose check window is `supportedFor`, and again when another takes over.
+    Window supportedFor;
+    long supported[kMaxSupported];
+    long supportedCount;
 
+    Atom netSupported;
     Atom netSupportingWmCheck;
     Atom netClientList;
     Atom netWmName;
@@ -58,6 +66,9 @@ constexpr WindowHandle kProcessWindowBit = WindowHandle{1} << 62;
 long readProperty(Window window, Atom property, Atom type, int format, void* items, long maxItems);
 // An EWMH window manager names a window that names itself.
 bool windowManagerRunning();
+// Whether the running window manager lists `request` as one it honours. NOTE: labwc lists no
+// _NET_MOVERESIZE_WINDOW and ignores it, but obeys a plain ConfigureWindow as ICCCM has it.
+bool windowManagerSupports(Atom request);
 // Loads the keyboard map and looks up the letters' key codes.
 void lookUpLetterKeycodes();
 long long nowMs();
@@ -74,6 +85,9 @@ void askWindowManager(Window window, Atom request, long d0, long d1, long d2, lo
 
 // Connects to sway's or i3's IPC when the viewer runs under one; false otherwise.
 bool connectTilingIpc();
+// Whether the IPC answers now: after a failure (i3 restarted in place, a reply too late) each
+// request connects again; while none answers, windows are placed as under any window manager.
+bool tilingIpcAnswers();
 void tilingMinimize(WindowHandle window);
 void tilingRestore(WindowHandle window);
 void tilingMove(WindowHandle window, int left, int top, int width, int height);
@@ -81,7 +95,8 @@ void tilingFocus(WindowHandle window);
 // Whether sway shows a native window (named by its process) in this rectangle; also true when
 // its tree cannot tell.
 bool tilingShows(WindowHandle window, int left, int top, int width, int height);
-// Whether the viewer has put the window in the scratchpad and not shown it since.
+// Whether the compositor keeps the window out of sight now (the scratchpad), asked of its tree,
+// whoever hid it and whoever showed it since.
 bool tilingHidden(WindowHandle window);
 // The terminal the viewer runs in, when it is a native Wayland window sway can name by its
 // process; 0 otherwise.

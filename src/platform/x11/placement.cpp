@@ -82,8 +82,14 @@ int clientMapState(Window window) {
     return XGetWindowAttributes(backend.display, window, &attributes) ? attributes.map_state : -1;
 }
 
+bool isNative(platform::WindowHandle handle) {
+    return (handle & platform::x11::kProcessWindowBit) != 0;
+}
+
+// Under sway or i3 every request goes through their IPC while it answers; a native window can be
+// reached no other way.
 bool placedByIpc(platform::WindowHandle handle) {
-    return backend.tilingIpc || (handle & platform::x11::kProcessWindowBit) != 0;
+    return (backend.tilingIpc || isNative(handle)) && platform::x11::tilingIpcAnswers();
 }
 
 }  // namespace
@@ -136,6 +142,8 @@ void minimizeWindow(WindowHandle window) {
     }
     if (placedByIpc(window)) {
         x11::tilingMinimize(window);
+    } else if (isNative(window)) {
+        return;
     } else if (x11::windowManagerRunning()) {
         XIconifyWindow(backend.display, static_cast<Window>(window),
                        DefaultScreen(backend.display));
@@ -152,6 +160,9 @@ void restoreWindow(WindowHandle handle) {
     }
     if (placedByIpc(handle)) {
         x11::tilingRestore(handle);
+        return;
+    }
+    if (isNative(handle)) {
         return;
     }
     const Window window = static_cast<Window>(handle);
@@ -176,25 +187,32 @@ void restoreWindow(WindowHandle handle) {
     }
     // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
     // asked by a pager (source 2) to activate it, mutter restores it.
-    if (x11::isMinimized(window)) {
+    if (x11::isMinimized(window) && x11::windowManagerSupports(backend.netActiveWindow)) {
         x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
         XFlush(backend.display);
     }
 }
 
-void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
+bool moveWindow(WindowHandle handle, int left, int top, int width, int height) {
     if (backend.display == nullptr || handle == 0) {
-        return;
+        return true;
     }
     const Window window = static_cast<Window>(handle);
-    const bool native = (handle & x11::kProcessWindowBit) != 0;
+    const bool native = isNative(handle);
     const bool ipc = placedByIpc(handle);
+    if (native && !ipc) {
+        return false;
+    }
     if (!ipc && !x11::windowManagerRunning()) {
         XMoveResizeWindow(backend.display, window, left, top, width > 0 ? width : 1,
                           height > 0 ? height : 1);
         XFlush(backend.display);
-        return;
+        return true;
     }
+    // A window manager that honours _NET_MOVERESIZE_WINDOW is asked with it; one that does not
+    // gets the ConfigureWindow request every ICCCM window manager honours, the frame's corner
+    // at the place asked (NorthWest gravity).
+    const bool ewmh = !ipc && x11::windowManagerSupports(backend.netMoveResizeWindow);
     // The window manager is asked for the client inside the outer rectangle; what the client got
     // is read back (a native window's from sway's tree), and the request sent once more when its
     // place or size is not the one asked. NOTE: openbox sometimes drops the first request for a
@@ -206,12 +224,17 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
         const int clientHeight = height - static_cast<int>(frame.top + frame.bottom);
         if (ipc) {
             x11::tilingMove(handle, left, top, width, height);
-        } else {
+        } else if (ewmh) {
             // NorthWest gravity, x, y, width and height given, sent by a pager-like tool
             // (source 2).
             x11::askWindowManager(
                 window, backend.netMoveResizeWindow, NorthWestGravity | (0xF << 8) | (2 << 12),
                 left, top, clientWidth > 0 ? clientWidth : 1, clientHeight > 0 ? clientHeight : 1);
+            XFlush(backend.display);
+        } else {
+            XMoveResizeWindow(backend.display, window, left, top,
+                              clientWidth > 0 ? clientWidth : 1,
+                              clientHeight > 0 ? clientHeight : 1);
             XFlush(backend.display);
         }
         // A request that takes is done within a few milliseconds; one that was dropped is sent
@@ -225,10 +248,11 @@ void moveWindow(WindowHandle handle, int left, int top, int width, int height) {
                        : clientPlaced(window, left + static_cast<int>(frame.left),
                                       top + static_cast<int>(frame.top), clientWidth, clientHeight);
             if (placed != Placed::kNo) {
-                return;
+                return true;
             }
         }
     }
+    return false;
 }
 
 }  // namespace platform
