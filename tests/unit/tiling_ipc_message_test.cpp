@@ -1,7 +1,13 @@
-// The messages of the sway / i3 IPC: the frame around them, and what a reply to a command says.
+// The messages of the sway / i3 IPC: the frame around them, what a reply to a command says, the
+// window's node in the tree, and the exchange with a compositor that misbehaves.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -59,28 +65,182 @@ TEST(TilingIpcMessage, AReplyCutShortIsNoSuccess) {
     EXPECT_FALSE(succeeded(R"([{"success":true},{"succ)"));
 }
 
-// A window's node in sway's tree, as GET_TREE has it: its "rect" comes before its "pid", and
-// other rectangles are named otherwise.
-TEST(TilingIpcMessage, ANativeWindowIsFoundInTheTreeByItsProcess) {
-    const std::string tree =
-        R"({"id": 1, "rect": {"x": 0, "y": 0, "width": 1600, "height": 1000}, "nodes": [)"
-        R"({"id": 4, "type": "con", "rect": {"x": 20, "y": 10, "width": 400, "height": 225},)"
-        R"( "window_rect": {"x": 0, "y": 0, "width": 400, "height": 225}, "pid": 2918, "window": 8388609},)"
-        R"({"id": 7, "type": "floating_con", "rect": {"x": 25, "y": -485, "width": 801,)"
-        R"( "height": 200}, "deco_rect": {"x": 9, "y": 9, "width": 9, "height": 9},)"
-        R"( "pid": 29171, "app_id": "foot", "window": null}]})";
-    platform::x11::IpcRectangle shown{};
-    ASSERT_TRUE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 29171, &shown));
-    EXPECT_EQ((std::vector<int>{shown.x, shown.y, shown.width, shown.height}),
-              (std::vector<int>{25, -485, 801, 200}));
-    ASSERT_TRUE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 2918, &shown));
-    EXPECT_EQ(shown.width, 400);
-    // A process with no window, and a pid that only begins like another, are not found.
-    EXPECT_FALSE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 291, &shown));
-    EXPECT_FALSE(platform::x11::ipcWindowOfProcess(tree.data(), tree.size(), 7, &shown));
-    // A tree cut short before the window's rectangle is complete tells nothing.
-    const std::size_t cut = tree.find("801");
-    EXPECT_FALSE(platform::x11::ipcWindowOfProcess(tree.data(), cut, 29171, &shown));
+// A window's node in sway's tree, as GET_TREE has it: its "rect" comes first, other rectangles
+// are named otherwise, and "visible" says whether sway shows it.
+const std::string kTree =
+    R"({"id": 1, "rect": {"x": 0, "y": 0, "width": 1600, "height": 1000}, "nodes": [)"
+    R"({"id": 4, "type": "con", "rect": {"x": 20, "y": 10, "width": 400, "height": 225},)"
+    R"( "window_rect": {"x": 0, "y": 0, "width": 400, "height": 225}, "name": "{\"id\": 9}",)"
+    R"( "pid": 2918, "visible": true, "window": 8388609, "nodes": []},)"
+    R"({"id": 7, "type": "floating_con", "rect": {"x": 25, "y": -485, "width": 801,)"
+    R"( "height": 200}, "deco_rect": {"x": 9, "y": 9, "width": 9, "height": 9},)"
+    R"( "pid": 29171, "app_id": "foot", "visible": false, "window": null},)"
+    R"({"id":9,"rect":{"x":5,"y":6,"width":7,"height":8},"window":4194310,"nodes":[]}]})";
+
+std::vector<int> found(const std::string& tree, const char* member, std::uint32_t value) {
+    platform::x11::IpcNode node{};
+    if (!platform::x11::ipcFindNode(tree.data(), tree.size(), member, value, &node)) {
+        return {};
+    }
+    return {node.rect.x, node.rect.y, node.rect.width, node.rect.height, node.visible};
+}
+
+TEST(TilingIpcMessage, AWindowIsFoundInTheTreeByItsIdOrItsProcess) {
+    EXPECT_EQ(found(kTree, "pid", 29171), (std::vector<int>{25, -485, 801, 200, 0}));
+    EXPECT_EQ(found(kTree, "window", 8388609), (std::vector<int>{20, 10, 400, 225, 1}));
+    // i3 writes its tree without blanks and says nothing of being shown.
+    EXPECT_EQ(found(kTree, "window", 4194310), (std::vector<int>{5, 6, 7, 8, -1}));
+    // A process with no window, a pid that only begins like another, a node's own id.
+    EXPECT_EQ(found(kTree, "pid", 291), std::vector<int>{});
+    EXPECT_EQ(found(kTree, "window", 7), std::vector<int>{});
+    // A tree cut short before the node ends tells nothing.
+    EXPECT_EQ(found(kTree.substr(0, kTree.find("801")), "pid", 29171), std::vector<int>{});
+    EXPECT_EQ(found(kTree.substr(0, kTree.find("\"app_id\"")), "pid", 29171), std::vector<int>{});
+}
+
+// The exchange with a compositor over a socket pair: this side is the viewer, a thread the
+// compositor, answering as the test says.
+class TilingIpcExchange : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets), 0);
+    }
+    void TearDown() override {
+        // A compositor still stalling learns that the viewer has gone.
+        shutdown(sockets[0], SHUT_RDWR);
+        if (peer.joinable()) {
+            peer.join();
+        }
+        close(sockets[0]);
+        if (sockets[1] >= 0) {
+            close(sockets[1]);
+        }
+    }
+
+    // The compositor reads the request, then writes `reply` framed as `type` in pieces of
+    // `piece` bytes with `pauseMs` between them; after `stallAfter` bytes it closes when
+    // `closeAfter`, else stalls until the viewer goes.
+    void answer(const std::string& payload, std::uint32_t type, std::size_t piece, int pauseMs,
+                bool closeAfter, std::size_t stallAfter = SIZE_MAX) {
+        peer = std::thread([=] {
+            char request[256];
+            if (recv(sockets[1], request, sizeof request, 0) <= 0) {
+                return;
+            }
+            char header[platform::x11::kIpcHeaderSize];
+            platform::x11::writeIpcHeader(header, type, static_cast<std::uint32_t>(payload.size()));
+            std::string message = std::string(header, sizeof header) + payload;
+            for (std::size_t at = 0; at < message.size(); at += piece) {
+                if (at >= stallAfter) {
+                    if (!closeAfter) {
+                        recv(sockets[1], request, sizeof request, 0);  // until the viewer goes
+                    }
+                    break;
+                }
+                const std::size_t length = std::min(piece, message.size() - at);
+                if (send(sockets[1], message.data() + at, length, MSG_NOSIGNAL) <= 0) {
+                    break;
+                }
+                if (pauseMs > 0) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+                }
+            }
+            if (closeAfter) {
+                close(sockets[1]);
+                sockets[1] = -1;
+            }
+        });
+    }
+
+    bool exchange(std::uint32_t type, int timeoutMs, platform::x11::IpcSearch search = nullptr,
+                  void* context = nullptr) {
+        const auto start = std::chrono::steady_clock::now();
+        const bool answered = platform::x11::ipcExchange(sockets[0], type, "", buffer,
+                                                         sizeof buffer, timeoutMs, search,
+                                                         context, &held);
+        tookMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                     std::chrono::steady_clock::now() - start)
+                     .count();
+        return answered;
+    }
+
+    int sockets[2] = {-1, -1};
+    std::thread peer;
+    char buffer[65536];
+    std::size_t held = 0;
+    long long tookMs = 0;
+};
+
+TEST_F(TilingIpcExchange, AReplyIsKeptWhole) {
+    answer(R"([{"success":true}])", platform::x11::kIpcRunCommand, 4096, 0, false);
+    ASSERT_TRUE(exchange(platform::x11::kIpcRunCommand, 1000));
+    EXPECT_EQ(std::string(buffer, held), R"([{"success":true}])");
+}
+
+TEST_F(TilingIpcExchange, APeerThatClosesEndsTheExchange) {
+    // Closed in the middle of the reply.
+    answer(std::string(100, ' '), platform::x11::kIpcRunCommand, 30, 0, true, 30);
+    EXPECT_FALSE(exchange(platform::x11::kIpcRunCommand, 5000));
+    EXPECT_LT(tookMs, 3000);
+}
+
+TEST_F(TilingIpcExchange, APeerThatStallsEndsTheExchangeWithinItsTime) {
+    // A header and a little, then nothing more: the whole reply's time runs out, once.
+    answer(std::string(100, ' '), platform::x11::kIpcRunCommand, 20, 0, false, 20);
+    EXPECT_FALSE(exchange(platform::x11::kIpcRunCommand, 300));
+    EXPECT_GE(tookMs, 250);
+    EXPECT_LT(tookMs, 3000);
+}
+
+TEST_F(TilingIpcExchange, ATrickleIsReadWithinTheTimeAndCutOffPastIt) {
+    const std::string reply = R"([{"success":true},{"success":true}])";
+    answer(reply, platform::x11::kIpcRunCommand, 1, 1, false);
+    ASSERT_TRUE(exchange(platform::x11::kIpcRunCommand, 5000));
+    EXPECT_EQ(std::string(buffer, held), reply);
+    // One byte every 20 ms: each byte comes in time, the whole reply does not.
+    peer.join();
+    answer(std::string(200, ' '), platform::x11::kIpcRunCommand, 1, 20, false);
+    EXPECT_FALSE(exchange(platform::x11::kIpcRunCommand, 300));
+    EXPECT_LT(tookMs, 2000);
+}
+
+struct Search {
+    std::uint32_t window;
+    platform::x11::IpcNode node;
+    bool found;
+};
+
+bool searchWindow(const char* data, std::size_t length, void* context) {
+    Search& search = *static_cast<Search*>(context);
+    search.found = platform::x11::ipcFindNode(data, length, "window", search.window, &search.node);
+    return search.found;
+}
+
+// A busy desktop's tree, larger than the buffer: read to its end, the window found wherever it
+// stands, and the connection still in step for the next message.
+TEST_F(TilingIpcExchange, ATreeLargerThanTheBufferIsSearchedToItsEnd) {
+    std::string tree = R"({"id": 1, "nodes": [)";
+    for (int node = 0; node < 100; ++node) {
+        tree += R"({"id": )" + std::to_string(100 + node) +
+                R"(, "rect": {"x": 1, "y": 2, "width": 3, "height": 4}, "name": ")" +
+                std::string(1900, 'x') + R"(", "visible": true, "window": )" +
+                std::to_string(5000 + node) + "},";
+    }
+    tree += R"({"id": 9, "rect": {"x": 25, "y": 500, "width": 801, "height": 200},)"
+            R"( "visible": false, "window": 4242}]})";
+    ASSERT_GT(tree.size(), 200000u);
+    for (std::uint32_t window : {4242u, 5033u, 5099u}) {
+        Search search = {window, {}, false};
+        answer(tree, platform::x11::kIpcGetTree, 4096, 0, false);
+        ASSERT_TRUE(exchange(platform::x11::kIpcGetTree, 5000, searchWindow, &search));
+        peer.join();
+        ASSERT_TRUE(search.found) << window;
+        EXPECT_EQ(search.node.visible, window == 4242u ? 0 : 1);
+        EXPECT_EQ(search.node.rect.width, window == 4242u ? 801 : 3);
+    }
+    answer(R"([{"success":true}])", platform::x11::kIpcRunCommand, 4096, 0, false);
+    ASSERT_TRUE(exchange(platform::x11::kIpcRunCommand, 1000));
+    EXPECT_EQ(std::string(buffer, held), R"([{"success":true}])");
 }
 
 }  // namespace

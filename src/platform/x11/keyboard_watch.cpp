@@ -56,14 +56,15 @@ bool isWatchedPlayer(Window window) {
 // window right; the focus is then also set directly, which is all there is without one. NOTE:
 // sway only marks a window urgent when asked so: its IPC gives the keyboard.
 void giveKeysToConsole() {
-    // A console the operator has hidden stays so: focusing a window in the scratchpad shows it.
-    if (backend.tilingIpc || consoleXWindow() == None) {
-        const bool hidden =
-            platform::x11::tilingHidden(watch.console) ||
-            (consoleXWindow() != None && !platform::x11::isViewable(consoleXWindow()));
-        if (watch.console != 0 && !hidden) {
+    // A console out of sight stays so: focusing a window in the scratchpad shows it. Whether
+    // it is out of sight is asked now: the operator may have shown it again since H.
+    if ((backend.tilingIpc || consoleXWindow() == None) && platform::x11::tilingIpcAnswers()) {
+        if (watch.console != 0 && !platform::x11::tilingHidden(watch.console)) {
             platform::x11::tilingFocus(watch.console);
         }
+        return;
+    }
+    if (consoleXWindow() == None) {
         return;
     }
     // A console the operator has minimized stays so: asking mutter to activate it would bring

@@ -24,106 +24,125 @@ namespace {
 using platform::x11::backend;
 
 constexpr std::size_t kCommandSize = 256;
-// Replies to the viewer's commands are a few dozen bytes, the tree a few kilobytes a window; a
-// longer reply is read and dropped.
+// Replies to the viewer's commands are a few dozen bytes; the tree a few kilobytes a window, and
+// read through this buffer however long it is.
 constexpr std::size_t kReplySize = 65536;
+// For the whole reply, however it comes.
 constexpr int kReplyTimeoutMs = 1000;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
-// The four players and the console.
-constexpr int kMaxHidden = 5;
 
 struct TilingIpc {
+    // -1 while not connected: the next request connects again.
     int socket;
     // The terminal the viewer runs in, when sway may have to place it as a native window.
     std::uint32_t terminalProcess;
-    // The windows the viewer has put in the scratchpad and not shown since. NOTE: sway leaves a
-    // hidden X window mapped and Normal, so X cannot tell.
-    platform::WindowHandle hidden[kMaxHidden];
     char reply[kReplySize];
 };
 
-TilingIpc ipc = {-1, 0, {}, {}};
-
-int hiddenSlot(platform::WindowHandle window) {
-    for (int i = 0; i < kMaxHidden; ++i) {
-        if (ipc.hidden[i] == window) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-bool writeAll(const char* data, std::size_t length) {
-    while (length > 0) {
-        const ssize_t sent = send(ipc.socket, data, length, MSG_NOSIGNAL);
-        if (sent <= 0) {
-            return false;
-        }
-        data += sent;
-        length -= static_cast<std::size_t>(sent);
-    }
-    return true;
-}
-
-// Reads exactly `length` bytes, or drops them when `into` is null; a compositor that does not
-// answer within the timeout is given up on.
-bool readAll(char* into, std::size_t length) {
-    char sink[256] = {};
-    while (length > 0) {
-        pollfd ready = {ipc.socket, POLLIN, 0};
-        if (poll(&ready, 1, kReplyTimeoutMs) <= 0) {
-            return false;
-        }
-        const std::size_t want =
-            into != nullptr ? length : (length < sizeof sink ? length : sizeof sink);
-        const ssize_t got = recv(ipc.socket, into != nullptr ? into : sink, want, 0);
-        if (got <= 0) {
-            return false;
-        }
-        if (into != nullptr) {
-            into += got;
-        }
-        length -= static_cast<std::size_t>(got);
-    }
-    return true;
-}
+TilingIpc ipc = {-1, 0, {}};
 
 void closeIpc() {
-    close(ipc.socket);
+    if (ipc.socket >= 0) {
+        close(ipc.socket);
+    }
     ipc.socket = -1;
 }
 
-// Sends one message and reads its reply into ipc.reply; returns the reply's length, or 0 when
-// there was none of that type or it was too long to keep.
-std::size_t exchange(std::uint32_t type, const char* payload) {
-    if (ipc.socket < 0) {
-        return 0;
+bool connectTo(const char* path) {
+    sockaddr_un address;
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path[0] == '\0' ||
+        std::snprintf(address.sun_path, kSocketPathSize, "%s", path) >=
+            static_cast<int>(kSocketPathSize)) {
+        return false;
     }
-    const std::size_t length = std::strlen(payload);
-    char header[platform::x11::kIpcHeaderSize];
-    platform::x11::writeIpcHeader(header, type, static_cast<std::uint32_t>(length));
-    std::uint32_t replyType = 0;
-    std::uint32_t replyLength = 0;
-    if (!writeAll(header, sizeof header) || !writeAll(payload, length) ||
-        !readAll(header, sizeof header) ||
-        !platform::x11::readIpcHeader(header, &replyType, &replyLength)) {
-        closeIpc();  // the stream is out of step or gone
-        return 0;
-    }
-    const std::size_t kept = replyLength < kReplySize ? replyLength : 0;
-    if (!readAll(kept > 0 ? ipc.reply : nullptr, replyLength)) {
+    ipc.socket = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (ipc.socket >= 0 &&
+        connect(ipc.socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         closeIpc();
-        return 0;
     }
-    return replyType == type ? kept : 0;
+    return ipc.socket >= 0;
+}
+
+// Connects to the socket sway or i3 listens on now: named in the environment they give their
+// programs, or (i3) on the root window, read afresh, since i3 restarted in place may be on
+// another.
+bool connectIpc() {
+    if (ipc.socket >= 0) {
+        return true;
+    }
+    constexpr const char* kVariables[] = {"SWAYSOCK", "I3SOCK"};
+    for (const char* variable : kVariables) {
+        const char* named = std::getenv(variable);
+        if (named != nullptr && connectTo(named)) {
+            return true;
+        }
+    }
+    char path[kSocketPathSize];
+    const long length =
+        platform::x11::readProperty(backend.root, backend.i3SocketPath, backend.utf8String, 8, path,
+                                    static_cast<long>(sizeof path) - 1);
+    path[length] = '\0';
+    return connectTo(path);
+}
+
+// Sends one message and reads its reply; after any failure the connection is dropped, and the
+// next request connects again. Without a search the reply is kept in ipc.reply; its length, or
+// 0, goes to `*held`.
+bool exchange(std::uint32_t type, const char* payload, platform::x11::IpcSearch search,
+              void* context, std::size_t* held) {
+    *held = 0;
+    if (!connectIpc()) {
+        return false;
+    }
+    if (!platform::x11::ipcExchange(ipc.socket, type, payload, ipc.reply, sizeof ipc.reply,
+                                    kReplyTimeoutMs, search, context, held)) {
+        closeIpc();
+        return false;
+    }
+    return true;
 }
 
 // Runs one command line; true when the compositor reports that every command in it succeeded.
 // A command refused changes nothing: the viewer goes on with the next request.
 bool runCommand(const char* command) {
-    const std::size_t length = exchange(platform::x11::kIpcRunCommand, command);
-    return length > 0 && platform::x11::ipcCommandsSucceeded(ipc.reply, length);
+    std::size_t length = 0;
+    return exchange(platform::x11::kIpcRunCommand, command, nullptr, nullptr, &length) &&
+           length > 0 && platform::x11::ipcCommandsSucceeded(ipc.reply, length);
+}
+
+// What the tree is searched for: a window's node, by X window id or by process.
+struct NodeSearch {
+    const char* member;
+    std::uint32_t value;
+    bool found;
+    platform::x11::IpcNode node;
+};
+
+bool searchNode(const char* data, std::size_t length, void* context) {
+    NodeSearch& search = *static_cast<NodeSearch*>(context);
+    search.found = platform::x11::ipcFindNode(data, length, search.member, search.value,
+                                              &search.node);
+    return search.found;
+}
+
+// The window's node in the compositor's tree as it is now; false when the tree cannot be read
+// or does not hold it.
+bool findNode(platform::WindowHandle window, platform::x11::IpcNode* node) {
+    const bool native = (window & platform::x11::kProcessWindowBit) != 0;
+    NodeSearch search = {native ? "pid" : "window",
+                         static_cast<std::uint32_t>(native ? window & ~platform::x11::kProcessWindowBit
+                                                           : window),
+                         false,
+                         {}};
+    std::size_t held = 0;
+    if (!exchange(platform::x11::kIpcGetTree, "", searchNode, &search, &held) || !search.found) {
+        return false;
+    }
+    *node = search.node;
+    return true;
 }
 
 // The criteria that name a window: its X window id, or the process of a native window.
@@ -163,41 +182,13 @@ std::uint32_t parentOf(pid_t process) {
     return end != nullptr && std::sscanf(end + 1, " %*c %u", &parent) == 1 ? parent : 0;
 }
 
-// The socket sway or i3 listens on: named in the environment they give their programs, or (i3)
-// on the root window.
-bool socketPath(char* path, std::size_t size) {
-    const char* named = std::getenv("SWAYSOCK");
-    if (named == nullptr || named[0] == '\0') {
-        named = std::getenv("I3SOCK");
-    }
-    if (named != nullptr && named[0] != '\0') {
-        return std::snprintf(path, size, "%s", named) < static_cast<int>(size);
-    }
-    const long length =
-        platform::x11::readProperty(backend.root, backend.i3SocketPath, backend.utf8String, 8, path,
-                                    static_cast<long>(size) - 1);
-    path[length] = '\0';
-    return length > 0;
-}
-
 }  // namespace
 
 namespace platform::x11 {
 
 bool connectTilingIpc() {
-    sockaddr_un address;
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    if (!socketPath(address.sun_path, kSocketPathSize)) {
-        return false;
-    }
-    ipc.socket = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (ipc.socket < 0) {
-        return false;
-    }
-    if (connect(ipc.socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        closeIpc();
-        return false;  // a stale socket: placed as under any other window manager
+    if (!connectIpc()) {
+        return false;  // none, or a stale socket: placed as under any other window manager
     }
     // The terminal emulator is the parent of the session the viewer's terminal leads.
     if (backend.onWayland && isatty(STDOUT_FILENO)) {
@@ -206,31 +197,32 @@ bool connectTilingIpc() {
     return true;
 }
 
+bool tilingIpcAnswers() {
+    return connectIpc();
+}
+
 std::uint32_t nativeTerminalProcess() {
-    return ipc.socket >= 0 ? ipc.terminalProcess : 0;
+    return backend.tilingIpc ? ipc.terminalProcess : 0;
 }
 
 void tilingMinimize(WindowHandle window) {
-    if (runFor(window, "move scratchpad") && hiddenSlot(window) < 0) {
-        const int free = hiddenSlot(0);
-        if (free >= 0) {
-            ipc.hidden[free] = window;
-        }
-    }
-}
-
-void tilingRestore(WindowHandle window) {
-    // It toggles: only a window the layout has just hidden is shown.
-    if (runFor(window, "scratchpad show")) {
-        const int slot = hiddenSlot(window);
-        if (slot >= 0) {
-            ipc.hidden[slot] = 0;
-        }
-    }
+    runFor(window, "move scratchpad");
 }
 
 bool tilingHidden(WindowHandle window) {
-    return hiddenSlot(window) >= 0;
+    IpcNode node;
+    if (findNode(window, &node) && node.visible >= 0) {
+        return node.visible == 0;
+    }
+    // NOTE: i3 says nothing of it in its tree, but unmaps the windows it does not show.
+    return (window & kProcessWindowBit) == 0 && !isViewable(static_cast<Window>(window));
+}
+
+void tilingRestore(WindowHandle window) {
+    // It toggles: only a window out of sight now is shown, whoever hid it.
+    if (tilingHidden(window)) {
+        runFor(window, "scratchpad show");
+    }
 }
 
 void tilingMove(WindowHandle window, int left, int top, int width, int height) {
@@ -242,14 +234,12 @@ void tilingMove(WindowHandle window, int left, int top, int width, int height) {
 }
 
 bool tilingShows(WindowHandle window, int left, int top, int width, int height) {
-    const std::size_t length = exchange(kIpcGetTree, "");
-    IpcRectangle shown;
-    if (length == 0 ||
-        !ipcWindowOfProcess(ipc.reply, length,
-                            static_cast<std::uint32_t>(window & ~kProcessWindowBit), &shown)) {
+    IpcNode node;
+    if (!findNode(window, &node)) {
         return true;  // nothing to compare with
     }
-    return shown.x == left && shown.y == top && shown.width == width && shown.height == height;
+    return node.rect.x == left && node.rect.y == top && node.rect.width == width &&
+           node.rect.height == height;
 }
 
 void tilingFocus(WindowHandle window) {

@@ -1,5 +1,10 @@
 #include "platform/x11/tiling_ipc_message.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+#include <time.h>
+
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -110,41 +115,223 @@ bool numberMember(const char* from, const char* end, const char* name, long* val
 
 }  // namespace
 
-namespace platform::x11 {
+namespace {
 
-bool ipcWindowOfProcess(const char* tree, std::size_t length, std::uint32_t process,
-                        IpcRectangle* rectangle) {
-    const char* end = tree + length;
-    const char* at = tree;
-    long pid = 0;
-    while (numberMember(at, end, "pid", &pid, &at)) {
-        if (pid != static_cast<long>(process)) {
+// A JSON boolean member: 1 true, 0 false, -1 absent.
+int booleanMember(const char* from, const char* end, const char* name) {
+    const std::size_t nameLength = std::strlen(name);
+    for (const char* c = from; c + nameLength + 2 <= end; ++c) {
+        if (*c != '"' || std::memcmp(c + 1, name, nameLength) != 0 || c[nameLength + 1] != '"') {
             continue;
         }
-        // The node's own "rect" is the last one before its "pid": a window's node holds no
-        // other node, and its other rectangles are named otherwise ("window_rect", ...).
-        const char* rect = nullptr;
-        for (const char* c = tree; c + 6 <= at; ++c) {
-            if (std::memcmp(c, "\"rect\"", 6) == 0) {
-                rect = c;
+        const char* v = c + nameLength + 2;
+        while (v < end && isSpace(*v)) {
+            ++v;
+        }
+        if (v >= end || *v != ':') {
+            continue;
+        }
+        ++v;
+        while (v < end && isSpace(*v)) {
+            ++v;
+        }
+        if (end - v >= 4 && std::memcmp(v, "true", 4) == 0) {
+            return 1;
+        }
+        if (end - v >= 5 && std::memcmp(v, "false", 5) == 0) {
+            return 0;
+        }
+    }
+    return -1;
+}
+
+// The start of the node around `at`: sway and i3 both write a node's "id" first.
+const char* nodeStart(const char* tree, const char* at) {
+    for (const char* c = at; c - 4 >= tree; --c) {
+        if (std::memcmp(c - 4, "\"id\"", 4) != 0) {
+            continue;
+        }
+        const char* before = c - 5;
+        while (before >= tree && isSpace(*before)) {
+            --before;
+        }
+        if (before >= tree && *before == '{') {
+            return before;
+        }
+    }
+    return nullptr;
+}
+
+// The end of the object that starts at `start` (its closing brace), strings read past whole;
+// null when the stretch ends first.
+const char* objectEnd(const char* start, const char* end) {
+    int depth = 0;
+    for (const char* c = start; c < end; ++c) {
+        if (*c == '"') {
+            for (++c; c < end && *c != '"'; c += *c == '\\' ? 2 : 1) {
             }
+        } else if (*c == '{' || *c == '[') {
+            ++depth;
+        } else if ((*c == '}' || *c == ']') && --depth == 0) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+namespace platform::x11 {
+
+bool ipcFindNode(const char* tree, std::size_t length, const char* member, std::uint32_t value,
+                 IpcNode* node) {
+    const char* end = tree + length;
+    const char* at = tree;
+    long number = 0;
+    while (numberMember(at, end, member, &number, &at)) {
+        if (number != static_cast<long>(value)) {
+            continue;
+        }
+        const char* start = nodeStart(tree, at);
+        const char* close = start != nullptr ? objectEnd(start, end) : nullptr;
+        if (close == nullptr) {
+            return false;
+        }
+        // The node's own "rect" comes first; its other rectangles are named otherwise
+        // ("deco_rect", "window_rect").
+        const char* rect = nullptr;
+        for (const char* c = start; c + 6 <= close && rect == nullptr; ++c) {
+            rect = std::memcmp(c, "\"rect\"", 6) == 0 ? c : nullptr;
         }
         long values[4] = {0, 0, 0, 0};
         const char* names[4] = {"x", "y", "width", "height"};
         const char* next = rect;
         for (int i = 0; i < 4 && next != nullptr; ++i) {
-            if (!numberMember(next, at, names[i], &values[i], &next)) {
+            if (!numberMember(next, close, names[i], &values[i], &next)) {
                 next = nullptr;
             }
         }
         if (next == nullptr) {
             return false;
         }
-        *rectangle = IpcRectangle{static_cast<int>(values[0]), static_cast<int>(values[1]),
+        node->rect = IpcRectangle{static_cast<int>(values[0]), static_cast<int>(values[1]),
                                   static_cast<int>(values[2]), static_cast<int>(values[3])};
+        node->visible = booleanMember(start, close, "visible");
         return true;
     }
     return false;
+}
+
+}  // namespace platform::x11
+
+namespace {
+
+// A node of the tree is a few kilobytes; this much of each stretch is searched again with the
+// next, so that no node is cut in two for good.
+constexpr std::size_t kSearchOverlap = 16384;
+
+long long monotonicMs() {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
+bool sendAll(int socket, const char* data, std::size_t length) {
+    while (length > 0) {
+        const ssize_t sent = send(socket, data, length, MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        if (sent <= 0) {
+            return false;
+        }
+        data += sent;
+        length -= static_cast<std::size_t>(sent);
+    }
+    return true;
+}
+
+// Reads what there is, up to `length` bytes, once the socket has some before `deadline`;
+// 0 when the peer closed, stalled past the deadline or failed.
+std::size_t receiveSome(int socket, char* into, std::size_t length, long long deadline) {
+    for (;;) {
+        const long long left = deadline - monotonicMs();
+        pollfd ready = {socket, POLLIN, 0};
+        const int polled = left > 0 ? poll(&ready, 1, static_cast<int>(left)) : 0;
+        if (polled < 0 && errno == EINTR) {
+            continue;
+        }
+        if (polled <= 0) {
+            return 0;
+        }
+        const ssize_t got = recv(socket, into, length, 0);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        return got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
+}
+
+bool receiveAll(int socket, char* into, std::size_t length, long long deadline) {
+    while (length > 0) {
+        const std::size_t got = receiveSome(socket, into, length, deadline);
+        if (got == 0) {
+            return false;
+        }
+        into += got;
+        length -= got;
+    }
+    return true;
+}
+
+}  // namespace
+
+namespace platform::x11 {
+
+bool ipcExchange(int socket, std::uint32_t type, const char* payload, char* buffer,
+                 std::size_t capacity, int timeoutMs, IpcSearch search, void* context,
+                 std::size_t* held) {
+    *held = 0;
+    const long long deadline = monotonicMs() + timeoutMs;
+    const std::size_t length = std::strlen(payload);
+    char header[kIpcHeaderSize];
+    writeIpcHeader(header, type, static_cast<std::uint32_t>(length));
+    std::uint32_t replyType = 0;
+    std::uint32_t replyLength = 0;
+    if (!sendAll(socket, header, sizeof header) || !sendAll(socket, payload, length) ||
+        !receiveAll(socket, header, sizeof header, deadline) ||
+        !readIpcHeader(header, &replyType, &replyLength)) {
+        return false;
+    }
+    const bool searching = search != nullptr && replyType == type;
+    bool found = false;
+    std::size_t filled = 0;
+    std::size_t remaining = replyLength;
+    while (remaining > 0) {
+        if (filled == capacity) {
+            // Full: a search goes on with the last part of this stretch; anything else is
+            // read to the end and dropped.
+            const std::size_t kept = searching && !found && capacity > kSearchOverlap
+                                         ? kSearchOverlap
+                                         : 0;
+            std::memmove(buffer, buffer + capacity - kept, kept);
+            filled = kept;
+        }
+        const std::size_t want = remaining < capacity - filled ? remaining : capacity - filled;
+        const std::size_t got = receiveSome(socket, buffer + filled, want, deadline);
+        if (got == 0) {
+            return false;
+        }
+        filled += got;
+        remaining -= got;
+        if (searching && !found && (filled == capacity || remaining == 0)) {
+            found = search(buffer, filled, context);
+        }
+    }
+    if (replyType == type && !searching && replyLength <= capacity) {
+        *held = replyLength;
+    }
+    return true;
 }
 
 }  // namespace platform::x11

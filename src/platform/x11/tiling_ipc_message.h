@@ -1,6 +1,7 @@
 // The message format of the IPC that sway and i3 speak: the six bytes "i3-ipc", the payload's
 // length and the message type as 32-bit numbers in the machine's own order, then the payload,
-// JSON in replies. Kept apart from the socket so that it can be tested on its own.
+// JSON in replies. Kept apart from the compositor's own socket so that it can be tested on its own,
+// over a socket pair.
 #pragma once
 
 #include <cstddef>
@@ -24,9 +25,32 @@ bool readIpcHeader(const char* header, std::uint32_t* type, std::uint32_t* lengt
 // "success" member, and each is true.
 bool ipcCommandsSucceeded(const char* payload, std::size_t length);
 
-// Finds in a reply to GET_TREE the window of `process` (a native window's node names its "pid")
-// and stores the "rect" it stands in. False when there is none.
-bool ipcWindowOfProcess(const char* tree, std::size_t length, std::uint32_t process,
-                        IpcRectangle* rectangle);
+// A window's node in a reply to GET_TREE: the rectangle it stands in, and whether the
+// compositor shows it (1), keeps it out of sight, in the scratchpad or on another workspace (0),
+// or does not say (-1: i3 has no "visible").
+struct IpcNode {
+    IpcRectangle rect;
+    int visible;
+};
+
+// Finds in (a stretch of) a reply to GET_TREE the node whose member `member` ("window" for an X
+// window id, "pid" for a native window's process) is `value`. False when there is none, or when
+// the stretch ends before the node does.
+bool ipcFindNode(const char* tree, std::size_t length, const char* member, std::uint32_t value,
+                 IpcNode* node);
+
+// Looks at a stretch of a reply as it is read; true once it has found what it looks for.
+using IpcSearch = bool (*)(const char* data, std::size_t length, void* context);
+
+// Sends one message on `socket` and reads its reply to the end within `timeoutMs` in all, however
+// it arrives. Without `search` the reply is kept in `buffer` (its length in `*held`; 0 when it is
+// longer than `capacity` or of another type). With one, a reply longer than the buffer is read
+// through it: each stretch is searched while it is in the buffer, the last part of it kept for
+// a node that runs across the next read, until the search has found what it looks for. False
+// when the exchange failed (the peer closed, stalled, or answered out of step): the connection is
+// then of no more use.
+bool ipcExchange(int socket, std::uint32_t type, const char* payload, char* buffer,
+                 std::size_t capacity, int timeoutMs, IpcSearch search, void* context,
+                 std::size_t* held);
 
 }  // namespace platform::x11
