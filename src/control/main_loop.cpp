@@ -14,7 +14,6 @@ std::atomic<int> quitRequested{0};
 namespace {
 
 constexpr int kLineFeed = 10;
-constexpr int kCarriageReturn = 13;
 constexpr int kShutdownPauseMs = 3000;
 
 int toUpper(int keyCode) {
@@ -35,7 +34,7 @@ void handleKey(int keyCode) {
         case 'V':
             arrangeWindows(sizeDivisor);
             break;
-        case kCarriageReturn:
+        case kEnterKey:
             quitRequested = 1;
             break;
         case kLineFeed:

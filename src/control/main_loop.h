@@ -4,6 +4,8 @@
 #include <atomic>
 
 constexpr int kCycleMs = 100;
+// The key code of Enter (a carriage return).
+constexpr int kEnterKey = 13;
 constexpr int kControlEventWaitMs = 1000;
 
 // Set to 1 by Enter or an operator interrupt, never cleared after start-up; the one value the

@@ -33,6 +33,9 @@ constexpr const char kLostDisplayFormat[] = "Lost connection to display %s\r\n";
 constexpr const char kConsoleOutOfReach[] =
     "This console window cannot be placed: on Wayland, run the viewer in an X11 terminal such "
     "as xterm\r\n";
+// Players whose windows have not shown after a while; one entry each, then the line's end.
+constexpr const char kPlayersMissingStart[] = "Still waiting for the windows of players";
+constexpr const char kPlayerMissingFormat[] = " %d (udp://@%s:%d)";
 // A window the desktop would not put where the layout asked, told once a window.
 constexpr const char kPlayerNotPlacedFormat[] =
     "The desktop did not place the window of player %d (udp://@%s:%d)\r\n";

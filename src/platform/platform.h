@@ -150,8 +150,10 @@ struct WindowInfo {
 };
 
 // Calls `visit` for every top-level window, in the window system's order, until it returns false.
+// With `wholeTree`, a platform whose window manager keeps its own list of windows walks the window
+// tree instead, so that a window the window manager failed to list is found too.
 using WindowVisitor = bool (*)(const WindowInfo& window, void* context);
-void listTopLevelWindows(WindowVisitor visit, void* context);
+void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree);
 
 void minimizeWindow(WindowHandle window);
 void restoreWindow(WindowHandle window);

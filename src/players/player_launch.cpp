@@ -66,16 +66,48 @@ void launchPlayers() {
     }
 }
 
+namespace {
+
+// One line for the operator naming every player still without a window, and its stream.
+void tellMissingPlayers() {
+    char line[kMessageSize];
+    int length = std::snprintf(line, sizeof line, "%s", messages::kPlayersMissingStart);
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        if (playerTable[player].window == 0 && length < static_cast<int>(sizeof line)) {
+            length += std::snprintf(
+                line + length, sizeof line - length, messages::kPlayerMissingFormat, player,
+                viewerSettings.IPADDRESS, viewerSettings.IPPORT + kStreamPortOffset + player);
+        }
+    }
+    printText(line);
+    printText(messages::kLineEnd);
+}
+
+// The wait between passes. The operator may end it with Enter as with Ctrl-C; other keys have
+// no window to act on yet.
+void waitForOperator() {
+    const unsigned waiting =
+        platform::waitThenCheckInput(kDiscoveryPeriodMs, platform::kNoSocket, platform::kNoSocket);
+    if ((waiting & platform::kKeyInput) != 0 && platform::readKey() == kEnterKey) {
+        quitRequested = 1;
+    }
+}
+
+}  // namespace
+
 void findWindows() {
     int found = 0;
-    while (found != kPlayerCount && quitRequested == 0) {
-        platform::sleepMs(kDiscoveryPeriodMs);
+    for (int pass = 1; found != kPlayerCount && quitRequested == 0; ++pass) {
+        waitForOperator();
         for (int player = 1; player <= kPlayerCount; ++player) {
             playerTable[player].window = 0;
         }
         found = 0;
-        platform::listTopLevelWindows(takeWindow, &found);
+        platform::listTopLevelWindows(takeWindow, &found, pass > kWholeTreeAfterPasses);
         failIfAPlayerEnded();
+        if (pass == kMissingToldAfterPasses && found != kPlayerCount) {
+            tellMissingPlayers();
+        }
     }
     // A terminal that is no window of the players' window system is never found: the layout
     // goes on without it, and the operator is told why once.

@@ -256,8 +256,8 @@ bool consoleMayBeOutOfReach() {
     return state.consoleOutOfReach;
 }
 
-void listTopLevelWindows(WindowVisitor visit, void* context) {
-    record("listTopLevelWindows");
+void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
+    record(wholeTree ? "listTopLevelWindows wholeTree" : "listTopLevelWindows");
     ++state.listings;
     for (const auto& later : state.laterWindows) {
         if (later.first == state.listings) {

@@ -2,7 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,33 @@ TEST_F(PlayerLaunch, AnOperatorQuitEndsTheWaitForWindowsThatNeverShow) {
     quitRequested = 1;
     findWindows();
     EXPECT_EQ(fake::state.listings, 0);
+}
+
+TEST_F(PlayerLaunch, EnterEndsTheWaitAsAnInterruptDoesAndOtherKeysWait) {
+    launchPlayers();
+    fake::state.keys = {'y', 'v', 13, 'h'};
+    findWindows();
+    EXPECT_EQ(quitRequested, 1);
+    EXPECT_EQ(fake::state.listings, 3);
+    EXPECT_EQ(fake::state.keys, (std::deque<int>{'h'}));
+}
+
+// Players that do not show: the window manager's list is asked first, the whole tree after a
+// while, and the operator learns once which players are missing and what they play.
+TEST_F(PlayerLaunch, PlayersThatDoNotShowAreLookedForEverywhereAndNamedOnce) {
+    launchPlayers();
+    fake::state.windows = {fake::window(11, 1001, "VLC media player"),
+                           fake::window(13, 1003, "VLC media player")};
+    fake::state.laterWindows = {{150, fake::window(12, 1002, "VLC media player")},
+                                {150, fake::window(14, 1004, "VLC media player")}};
+    findWindows();
+    EXPECT_EQ(fake::state.listings, 150);
+    const Calls listings = fake::callsStartingWith("listTopLevelWindows");
+    EXPECT_EQ(std::count(listings.begin(), listings.end(), "listTopLevelWindows"),
+              kWholeTreeAfterPasses);
+    EXPECT_EQ(fake::state.output,
+              "Still waiting for the windows of players 2 (udp://@239.1.2.3:5042) 4 "
+              "(udp://@239.1.2.3:5044)\r\n");
 }
 
 using PlayerLaunchDeath = PlayerLaunch;

@@ -61,9 +61,10 @@ bool consoleMayBeOutOfReach() {
     return false;
 }
 
-void listTopLevelWindows(WindowVisitor visit, void* context) {
-    // NOTE: EnumWindows, not EnumChildWindows with no parent: under Wine the latter fails with
-    // error 1400 and never calls back.
+void listTopLevelWindows(WindowVisitor visit, void* context, bool /*wholeTree*/) {
+    // Windows keeps one list of top-level windows, and it is whole. NOTE: EnumWindows, not
+    // EnumChildWindows with no parent: under Wine the latter fails with error 1400 and never calls
+    // back.
     Listing listing = {visit, context};
     EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&listing));
 }

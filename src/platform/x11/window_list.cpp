@@ -66,11 +66,12 @@ Window clientWithin(Window window, int depth) {
     return client;
 }
 
-// The programs' own windows: a window manager's client list where it keeps one; else the root's
-// children, each taken as the client inside it when it is a frame (NOTE: weston keeps no client
-// list), or as it stands without a window manager.
-long listClients() {
-    if (platform::x11::windowManagerRunning()) {
+// The programs' own windows: a window manager's client list where it keeps one; else, or when the
+// whole tree is asked for, the root's children, each taken as the client inside it when it is a
+// frame (NOTE: weston keeps no client list), or as it stands without a window manager. NOTE: sway
+// 1.12 and labwc now and then leave a mapped, managed window out of their client list.
+long listClients(bool wholeTree) {
+    if (!wholeTree && platform::x11::windowManagerRunning()) {
         const long count =
             readProperty(backend.root, backend.netClientList, XA_WINDOW, 32, windows, kMaxWindows);
         if (count > 0) {
@@ -98,11 +99,11 @@ long listClients() {
 
 namespace platform {
 
-void listTopLevelWindows(WindowVisitor visit, void* context) {
+void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
     if (backend.display == nullptr) {
         return;
     }
-    const long count = listClients();
+    const long count = listClients(wholeTree);
     // NOTE: a native Wayland terminal on sway (foot) is no X window; sway's IPC names it by its
     // process, and its title is the one the viewer gave its console. It comes first, so that an
     // X11 terminal of the same title, later in the list, is the console found.
