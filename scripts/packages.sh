@@ -6,6 +6,7 @@ REZERIVOVE_PACKAGES=(
   python3 python3-pytest xvfb openbox xterm xdotool x11-utils imagemagick ffmpeg vlc
   g++-mingw-w64-x86-64 wine64 tmux iproute2 util-linux fonts-dejavu-core clang-14 libclang-rt-14-dev
   clang-tidy cppcheck xfwm4 metacity icewm dbus-daemon libxtst-dev icoutils x11-xserver-utils
+  mmdebstrap
 )
 # The desktops the tests run the viewer on, without what they recommend (mutter alone would
 # bring most of GNOME).

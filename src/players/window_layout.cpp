@@ -65,8 +65,7 @@ void arrangeWindows(int divisor) {
     platform::setWindowTitle(consoleWindow, titleText);
     // The console sits under the grid; only its width follows the size, never its height.
     place(0, consoleWindow, s.INFOLEFT + s.VLCLEFT,
-          (2 * s.VLCHEIGHT) / divisor + s.INFOTOP + s.VLCTOP, s.INFOWIDTH / divisor,
-          s.INFOHEIGHT);
+          (2 * s.VLCHEIGHT) / divisor + s.INFOTOP + s.VLCTOP, s.INFOWIDTH / divisor, s.INFOHEIGHT);
     platform::sleepMs(kLayoutSettleMs);
 
     for (int player = 1; player <= kPlayerCount; ++player) {

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/x11/tiling_ipc_message.h"
@@ -155,9 +155,8 @@ protected:
     bool exchange(std::uint32_t type, int timeoutMs, platform::x11::IpcSearch search = nullptr,
                   void* context = nullptr) {
         const auto start = std::chrono::steady_clock::now();
-        const bool answered = platform::x11::ipcExchange(sockets[0], type, "", buffer,
-                                                         sizeof buffer, timeoutMs, search,
-                                                         context, &held);
+        const bool answered = platform::x11::ipcExchange(
+            sockets[0], type, "", buffer, sizeof buffer, timeoutMs, search, context, &held);
         tookMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                      std::chrono::steady_clock::now() - start)
                      .count();

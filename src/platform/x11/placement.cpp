@@ -232,8 +232,7 @@ bool moveWindow(WindowHandle handle, int left, int top, int width, int height) {
                 left, top, clientWidth > 0 ? clientWidth : 1, clientHeight > 0 ? clientHeight : 1);
             XFlush(backend.display);
         } else {
-            XMoveResizeWindow(backend.display, window, left, top,
-                              clientWidth > 0 ? clientWidth : 1,
+            XMoveResizeWindow(backend.display, window, left, top, clientWidth > 0 ? clientWidth : 1,
                               clientHeight > 0 ? clientHeight : 1);
             XFlush(backend.display);
         }

@@ -53,9 +53,8 @@ bool connectTo(const char* path) {
     sockaddr_un address;
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    if (path[0] == '\0' ||
-        std::snprintf(address.sun_path, kSocketPathSize, "%s", path) >=
-            static_cast<int>(kSocketPathSize)) {
+    if (path[0] == '\0' || std::snprintf(address.sun_path, kSocketPathSize, "%s", path) >=
+                               static_cast<int>(kSocketPathSize)) {
         return false;
     }
     ipc.socket = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -123,8 +122,8 @@ struct NodeSearch {
 
 bool searchNode(const char* data, std::size_t length, void* context) {
     NodeSearch& search = *static_cast<NodeSearch*>(context);
-    search.found = platform::x11::ipcFindNode(data, length, search.member, search.value,
-                                              &search.node);
+    search.found =
+        platform::x11::ipcFindNode(data, length, search.member, search.value, &search.node);
     return search.found;
 }
 
@@ -132,11 +131,11 @@ bool searchNode(const char* data, std::size_t length, void* context) {
 // or does not hold it.
 bool findNode(platform::WindowHandle window, platform::x11::IpcNode* node) {
     const bool native = (window & platform::x11::kProcessWindowBit) != 0;
-    NodeSearch search = {native ? "pid" : "window",
-                         static_cast<std::uint32_t>(native ? window & ~platform::x11::kProcessWindowBit
-                                                           : window),
-                         false,
-                         {}};
+    NodeSearch search = {
+        native ? "pid" : "window",
+        static_cast<std::uint32_t>(native ? window & ~platform::x11::kProcessWindowBit : window),
+        false,
+        {}};
     std::size_t held = 0;
     if (!exchange(platform::x11::kIpcGetTree, "", searchNode, &search, &held) || !search.found) {
         return false;

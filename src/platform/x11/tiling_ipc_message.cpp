@@ -311,9 +311,8 @@ bool ipcExchange(int socket, std::uint32_t type, const char* payload, char* buff
         if (filled == capacity) {
             // Full: a search goes on with the last part of this stretch; anything else is
             // read to the end and dropped.
-            const std::size_t kept = searching && !found && capacity > kSearchOverlap
-                                         ? kSearchOverlap
-                                         : 0;
+            const std::size_t kept =
+                searching && !found && capacity > kSearchOverlap ? kSearchOverlap : 0;
             std::memmove(buffer, buffer + capacity - kept, kept);
             filled = kept;
         }
