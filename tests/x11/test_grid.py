@@ -1,6 +1,7 @@
 """The viewer in an xterm on a real X server: the grid read back from the server, the operator's
 keys typed into the xterm, status records reaching the players, and every way out."""
 import os
+import shutil
 import signal
 import time
 
@@ -41,6 +42,8 @@ def window_manager(request, servers):
     """An X server with a window manager or none, or a Wayland desktop with its Xwayland."""
     if request.param in WAYLAND_DESKTOPS and not in_private_namespace():
         pytest.skip("a Wayland desktop runs in a namespace of its own (tests/x11/private_desk)")
+    if request.param in WAYLAND_DESKTOPS and not shutil.which(request.param.split("-")[0]):
+        pytest.skip(f"{request.param} is not installed here")
     if newest_releases() and request.param not in NEWEST_DESKTOPS:
         pytest.skip("the testing root holds only the desktops of their newest releases")
     if request.param not in servers:
