@@ -78,6 +78,30 @@ bool ipcCommandsSucceeded(const char* payload, std::size_t length) {
 
 namespace {
 
+// The value of the first member named `name` in [from, end) that has one, its blanks skipped;
+// null when there is none.
+const char* memberValue(const char* from, const char* end, const char* name) {
+    const std::size_t nameLength = std::strlen(name);
+    for (const char* c = from; c + nameLength + 2 <= end; ++c) {
+        if (*c != '"' || std::memcmp(c + 1, name, nameLength) != 0 || c[nameLength + 1] != '"') {
+            continue;
+        }
+        const char* v = c + nameLength + 2;
+        while (v < end && isSpace(*v)) {
+            ++v;
+        }
+        if (v >= end || *v != ':') {
+            continue;
+        }
+        ++v;
+        while (v < end && isSpace(*v)) {
+            ++v;
+        }
+        return v;
+    }
+    return nullptr;
+}
+
 // The first member named `name` in [from, end) and the number after it; `at` is set past it.
 bool numberMember(const char* from, const char* end, const char* name, long* value,
                   const char** at) {
@@ -119,28 +143,12 @@ namespace {
 
 // A JSON boolean member: 1 true, 0 false, -1 absent.
 int booleanMember(const char* from, const char* end, const char* name) {
-    const std::size_t nameLength = std::strlen(name);
-    for (const char* c = from; c + nameLength + 2 <= end; ++c) {
-        if (*c != '"' || std::memcmp(c + 1, name, nameLength) != 0 || c[nameLength + 1] != '"') {
-            continue;
-        }
-        const char* v = c + nameLength + 2;
-        while (v < end && isSpace(*v)) {
-            ++v;
-        }
-        if (v >= end || *v != ':') {
-            continue;
-        }
-        ++v;
-        while (v < end && isSpace(*v)) {
-            ++v;
-        }
-        if (end - v >= 4 && std::memcmp(v, "true", 4) == 0) {
-            return 1;
-        }
-        if (end - v >= 5 && std::memcmp(v, "false", 5) == 0) {
-            return 0;
-        }
+    const char* v = memberValue(from, end, name);
+    if (v != nullptr && end - v >= 4 && std::memcmp(v, "true", 4) == 0) {
+        return 1;
+    }
+    if (v != nullptr && end - v >= 5 && std::memcmp(v, "false", 5) == 0) {
+        return 0;
     }
     return -1;
 }
