@@ -398,6 +398,13 @@ def chown_tree(path, user):
 WAYLAND_DESKTOPS = ["mutter-wayland", "kwin-wayland", "sway", "weston", "labwc"]
 
 
+def desktop_installed(name):
+    """Whether the Wayland desktop's compositor is on this machine (labwc is only in the
+    testing root)."""
+    program = {"mutter-wayland": "mutter", "kwin-wayland": "kwin_wayland"}.get(name, name)
+    return shutil.which(program) is not None
+
+
 def newest_releases():
     """Set by tests/x11/newest_desk: the tests run inside the Debian testing root with the newest
     desktop releases."""

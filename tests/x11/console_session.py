@@ -167,7 +167,7 @@ class ConsoleSession:
             xtool(self.display, "xdotool", "windowfocus", "--sync", str(console))
         if self.focus() != console:
             self.activate_by_hand(console)
-            self.wait_until(lambda: self.focus() == console, 2)
+            self.wait_until(lambda: self.focus() == console, 5)
         xtool(self.display, "xdotool", "key", "--delay", "0", *keys)
 
     def window_manager_command(self, command):
