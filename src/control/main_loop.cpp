@@ -60,9 +60,9 @@ void runMainLoop() {
         if ((waiting & platform::kStatusSocketInput) != 0) {
             pollStatusChannel();
         }
-        if ((waiting & platform::kWindowEvents) != 0) {
-            platform::handleWindowEvents();
-        }
+        const unsigned keyboardNews =
+            (waiting & platform::kWindowEvents) != 0 ? platform::handleWindowEvents() : 0;
+        keepKeysOnConsole(keyboardNews);
     }
 }
 

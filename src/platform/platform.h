@@ -35,6 +35,8 @@ int readKey();
 // ---- Time ------------------------------------------------------------------------------------
 
 void sleepMs(int milliseconds);
+// Milliseconds on a clock that only goes forward, from an arbitrary start.
+long long monotonicMs();
 
 // ---- Single-instance guard -------------------------------------------------------------------
 
@@ -165,12 +167,24 @@ void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
 void sendKey(WindowHandle window, int virtualKey);
 
-// For a settling time from now, a player window that takes the keyboard on its own (as a player
-// does when its video starts) hands it back to the console window, so the operator's keys keep
-// reaching the viewer. After that time the operator's own choice of window is left alone.
-void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount);
+// ---- Where the keyboard goes after a layout ---------------------------------------------------
 
-// Acts on what the window system reported since the last call (see waitThenCheckInput).
-void handleWindowEvents();
+// Bits of handleWindowEvents' answer, while the keyboard is watched: what the news just read say.
+constexpr unsigned kPlayerTookKeys = 1u;   // a watched player has the keyboard now
+constexpr unsigned kConsoleLostKeys = 2u;  // the console lost it, and no program's window has it
+
+// From now on reports, in handleWindowEvents' answer, where the keyboard goes among these windows
+// (again with the windows of a new layout). A console of 0 is the window that had the keyboard
+// when the viewer started, where the platform knows it.
+void watchKeyboard(WindowHandle console, const WindowHandle* players, int playerCount);
+// Stops reporting: the window system sends no more news of the keyboard.
+void stopWatchingKeyboard();
+// Gives the keyboard to this window (0 as in watchKeyboard), unless the window is out of sight:
+// giving it the keyboard would show it.
+void giveKeysTo(WindowHandle window);
+
+// Acts on what the window system reported since the last call (see waitThenCheckInput) and
+// returns what it said of the keyboard: kPlayerTookKeys, kConsoleLostKeys or 0.
+unsigned handleWindowEvents();
 
 }  // namespace platform

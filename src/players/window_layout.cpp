@@ -11,6 +11,7 @@
 #include "players/player_table.h"
 
 bool placementRefusalTold[kPlayerCount + 1];
+long long keyboardSettleUntilMs;
 
 namespace {
 
@@ -49,7 +50,8 @@ void arrangeWindows(int divisor) {
     for (int player = 1; player <= kPlayerCount; ++player) {
         players[player - 1] = playerTable[player].window;
     }
-    platform::keepKeyboardOnConsole(consoleWindow, players, kPlayerCount);
+    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
+    keyboardSettleUntilMs = platform::monotonicMs() + kKeyboardSettleMs;
 
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::minimizeWindow(playerTable[player].window);
@@ -92,4 +94,16 @@ void hideWindows() {
         platform::minimizeWindow(playerTable[player].window);
     }
     platform::minimizeWindow(consoleWindow);
+}
+
+void keepKeysOnConsole(unsigned keyboardNews) {
+    if (keyboardSettleUntilMs == 0) {
+        return;
+    }
+    if (platform::monotonicMs() >= keyboardSettleUntilMs) {
+        platform::stopWatchingKeyboard();
+        keyboardSettleUntilMs = 0;
+    } else if ((keyboardNews & (platform::kPlayerTookKeys | platform::kConsoleLostKeys)) != 0) {
+        platform::giveKeysTo(consoleWindow);
+    }
 }

@@ -95,6 +95,11 @@ int readKey() {
 
 void sleepMs(int milliseconds) {
     record("sleep " + number(milliseconds));
+    state.nowMs += milliseconds;
+}
+
+long long monotonicMs() {
+    return state.nowMs;
 }
 
 GuardHandle createInstanceGuard(const char* name) {
@@ -307,23 +312,36 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle st
         waiting |= datagram.socket == text ? kTextSocketInput : 0;
         waiting |= datagram.socket == status ? kStatusSocketInput : 0;
     }
-    if (state.windowEventCycles > 0) {
-        --state.windowEventCycles;
+    if (!state.windowNews.empty()) {
         waiting |= kWindowEvents;
     }
     return waiting;
 }
 
-void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount) {
-    std::string call = "keepKeyboard " + number(console);
+void watchKeyboard(WindowHandle console, const WindowHandle* players, int playerCount) {
+    std::string call = "watchKeyboard " + number(console);
     for (int i = 0; i < playerCount; ++i) {
         call += " " + number(players[i]);
     }
     record(call);
 }
 
-void handleWindowEvents() {
+void stopWatchingKeyboard() {
+    record("stopWatchingKeyboard");
+}
+
+void giveKeysTo(WindowHandle window) {
+    record("giveKeys " + number(window));
+}
+
+unsigned handleWindowEvents() {
     record("windowEvents");
+    if (state.windowNews.empty()) {
+        return 0;
+    }
+    const unsigned news = state.windowNews.front();
+    state.windowNews.pop_front();
+    return news;
 }
 
 }  // namespace platform

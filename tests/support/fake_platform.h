@@ -26,8 +26,11 @@ struct State {
 
     std::deque<int> keys;
     std::deque<Datagram> datagrams;
-    // The next this many cycles find news from the window system.
-    int windowEventCycles = 0;
+    // The next cycles find news from the window system, one entry each: what handleWindowEvents
+    // then says of the keyboard.
+    std::deque<unsigned> windowNews;
+    // The fake's clock, in milliseconds: it moves only by the viewer's sleeps.
+    long long nowMs = 0;
     std::vector<platform::WindowInfo> windows;
 
     bool guardTaken = false;

@@ -24,6 +24,7 @@ void reset() {
     std::memset(playerTable, 0, sizeof playerTable);
     consoleWindow = 0;
     std::memset(placementRefusalTold, 0, sizeof placementRefusalTold);
+    keyboardSettleUntilMs = 0;
     resetStatusRecords();
 }
 

@@ -135,11 +135,50 @@ TEST_F(MainLoop, ChannelsAreReadOncePerCycleAlsoInTheCycleOfEnter) {
 TEST_F(MainLoop, OnlyWhatIsWaitingIsReadAndWindowEventsComeLast) {
     // A status datagram alone: the text channel is not read in that cycle.
     fake::state.datagrams = {{101, "$0,1\r$94,T\r$0,2\r"}};
-    fake::state.windowEventCycles = 2;
+    fake::state.windowNews = {0, 0};
     fake::state.keys = {'x', 'x', 13};
     runMainLoop();
     EXPECT_EQ(cycleCalls(), (Calls{"sleep 100", "receive 101", "title 11 T", "windowEvents",
                                    "sleep 100", "windowEvents", "sleep 100"}));
+}
+
+// For five seconds after a layout, a player that takes the keyboard, or a console that loses it
+// to no window, hands it back to the console; then the watch ends, once, and the operator's own
+// choice stands. A layout within the five seconds starts them again. The fake's clock moves only
+// by the viewer's sleeps: each cycle 100 ms, each layout 100 ms more.
+TEST_F(MainLoop, AfterALayoutTheKeyboardIsKeptOnTheConsoleForFiveSecondsOnly) {
+    const unsigned player = platform::kPlayerTookKeys;
+    const unsigned lost = platform::kConsoleLostKeys;
+    // Cycle 1 lays out (V) and ends at 200 ms: the watch runs to 5100 ms, the end of cycle 50.
+    std::vector<int> keys(120, 'x');
+    keys[0] = 'V';
+    keys.push_back(13);
+    std::vector<unsigned> news(120, 0);
+    news[2 - 1] = player;
+    news[4 - 1] = lost;
+    news[49 - 1] = player;  // the last cycle within the five seconds
+    news[50 - 1] = player;  // at 5100 ms: the operator's choice from now on
+    news[51 - 1] = player;
+    news[52 - 1] = lost;
+    // A second layout in cycle 70 (at 7000 ms): watched again until the end of cycle 119.
+    keys[70 - 1] = 'V';
+    news[118 - 1] = lost;
+    news[120 - 1] = player;
+    fake::state.keys.assign(keys.begin(), keys.end());
+    fake::state.windowNews.assign(news.begin(), news.end());
+    runMainLoop();
+
+    Calls keyboard;
+    for (const std::string& call : fake::state.calls) {
+        if (call.rfind("watchKeyboard", 0) == 0 || call.rfind("stopWatching", 0) == 0 ||
+            call.rfind("giveKeys", 0) == 0) {
+            keyboard.push_back(call);
+        }
+    }
+    EXPECT_EQ(keyboard,
+              (Calls{"watchKeyboard 50 11 12 13 14", "giveKeys 50", "giveKeys 50", "giveKeys 50",
+                     "stopWatchingKeyboard", "watchKeyboard 50 11 12 13 14", "giveKeys 50",
+                     "stopWatchingKeyboard"}));
 }
 
 TEST_F(MainLoop, ShutdownLeavesTheGroupEndsPlayersReleasesTheGuardAndSaysGoodbye) {

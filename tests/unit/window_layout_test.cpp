@@ -40,7 +40,7 @@ TEST_F(WindowLayout, FullSizeInItsOrder) {
     arrangeWindows(1);
     EXPECT_EQ(fake::state.calls,
               (Calls{// first of all the keyboard is kept on the console
-                     "keepKeyboard 50 11 12 13 14",
+                     "watchKeyboard 50 11 12 13 14",
                      "minimize 11",
                      "minimize 12",
                      "minimize 13",

@@ -12,4 +12,10 @@ void sleepMs(int milliseconds) {
     }
 }
 
+long long monotonicMs() {
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+}
+
 }  // namespace platform

@@ -13,14 +13,11 @@
 namespace {
 
 constexpr UINT kAnswerTimeoutMs = 500;
-// How long after a layout a player that takes the foreground gives it back to the console.
-constexpr ULONGLONG kFocusSettleMs = 5000;
 constexpr int kMaxPlayers = 4;
 
-HWND consoleForKeys;
+// The players whose taking the foreground is reported; none when the keyboard is not watched.
 HWND watchedPlayers[kMaxPlayers];
 int watchedPlayerCount;
-ULONGLONG settleUntilMs;
 
 HWND windowOf(platform::WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
@@ -104,29 +101,40 @@ void sendKey(WindowHandle window, int virtualKey) {
     }
 }
 
-void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount) {
-    consoleForKeys = windowOf(console);
+void watchKeyboard(WindowHandle, const WindowHandle* players, int playerCount) {
     watchedPlayerCount = playerCount < kMaxPlayers ? playerCount : kMaxPlayers;
     for (int i = 0; i < watchedPlayerCount; ++i) {
         watchedPlayers[i] = windowOf(players[i]);
     }
-    settleUntilMs = GetTickCount64() + kFocusSettleMs;
 }
 
-void handleWindowEvents() {
+void stopWatchingKeyboard() {
+    watchedPlayerCount = 0;
+}
+
+void giveKeysTo(WindowHandle window) {
+    // A minimized window stays so: bringing it to the foreground would restore it.
+    if (window != 0 && !IsIconic(windowOf(window))) {
+        SetForegroundWindow(windowOf(window));
+    }
+}
+
+// A console program gets no news of the foreground: while the keyboard is watched, it is looked
+// at in every cycle.
+unsigned handleWindowEvents() {
     const HWND foreground = GetForegroundWindow();
     for (int i = 0; i < watchedPlayerCount; ++i) {
-        if (foreground != nullptr && foreground == watchedPlayers[i] && consoleForKeys != nullptr) {
-            SetForegroundWindow(consoleForKeys);
-            return;
+        if (foreground != nullptr && foreground == watchedPlayers[i]) {
+            return kPlayerTookKeys;
         }
     }
+    return 0;
 }
 
 namespace internal {
 
 bool windowEventsExpected() {
-    return watchedPlayerCount > 0 && GetTickCount64() < settleUntilMs;
+    return watchedPlayerCount > 0;
 }
 
 }  // namespace internal

@@ -107,12 +107,6 @@ void lookUpLetterKeycodes() {
     }
 }
 
-long long nowMs() {
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
-}
-
 }  // namespace platform::x11
 
 namespace platform {
@@ -168,8 +162,7 @@ int windowSystemDescriptor() {
 }
 
 bool windowEventsQueued() {
-    // Also once when the settling time is over, to stop watching.
-    return backend.display != nullptr && (XQLength(backend.display) > 0 || x11::keyboardSettled());
+    return backend.display != nullptr && XQLength(backend.display) > 0;
 }
 
 }  // namespace internal

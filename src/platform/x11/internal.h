@@ -71,7 +71,6 @@ bool windowManagerRunning();
 bool windowManagerSupports(Atom request);
 // Loads the keyboard map and looks up the letters' key codes.
 void lookUpLetterKeycodes();
-long long nowMs();
 
 // ---- placement.cpp -----------------------------------------------------------------------------
 
@@ -106,11 +105,5 @@ std::uint32_t nativeTerminalProcess();
 
 // Takes a change of the keyboard map the server reported.
 void takeMappingChange(XEvent& event);
-
-// ---- keyboard_watch.cpp ------------------------------------------------------------------------
-
-bool watchingKeyboard();
-// The keyboard is watched and its settling time is over: the watch is to be stopped.
-bool keyboardSettled();
 
 }  // namespace platform::x11

@@ -1,10 +1,7 @@
-// The window system's news, read in the cycle: changes of the keyboard map, and for a while after
-// each layout, where the keyboard went.
-//
-// Players take the keyboard on their own (VLC when its video starts, a while after it was
-// placed), and window managers move it about as windows are minimized and restored. For a
-// settling time after each layout the keyboard is handed back to the console, so the operator's
-// keys keep reaching the viewer; after that the operator's own choice of window stands.
+// The window system's news, read in the cycle: changes of the keyboard map, and while the
+// keyboard is watched, where it went. Players take the keyboard on their own (VLC when its video
+// starts, a while after it was placed), and window managers move it about as windows are
+// minimized and restored; the layout decides when to hand it back.
 #include <X11/Xatom.h>
 
 #include "platform/x11/internal.h"
@@ -13,21 +10,16 @@ namespace {
 
 using platform::x11::backend;
 
-// VLC takes the keyboard when its video starts, measured here 0.9 to 1.2 s after the first
-// layout under each window manager on streams with a key frame a second; five seconds also cover
-// sources whose key frames come every two or three seconds.
-constexpr long kSettleMs = 5000;
 constexpr int kMaxPlayers = 4;
 
 struct KeyboardWatch {
     Window players[kMaxPlayers];
     int playerCount;
-    // Where the keyboard goes back to: an X window, or a native terminal named by its process.
+    // The console: an X window, or a native terminal named by its process.
     platform::WindowHandle console;
-    // Whether a window manager was running at the layout.
+    // Whether a window manager was running when the watch began.
     bool managed;
-    // Until when (monotonic milliseconds) players are sent back; 0 when not watching.
-    long long settleUntilMs;
+    bool watching;
     // The watched player that last received the keyboard and has not lost it since, or None.
     Window playerWithKeys;
     // The console lost the keyboard and has not had it back since.
@@ -49,35 +41,6 @@ bool isWatchedPlayer(Window window) {
         }
     }
     return false;
-}
-
-// Gives the keyboard back to the console. A window manager is asked as a pager would ask it,
-// which it grants whatever its focus-stealing rules and which keeps its own idea of the active
-// window right; the focus is then also set directly, which is all there is without one. NOTE:
-// sway only marks a window urgent when asked so: its IPC gives the keyboard.
-void giveKeysToConsole() {
-    // A console out of sight stays so: focusing a window in the scratchpad shows it. Whether
-    // it is out of sight is asked now: the operator may have shown it again since H.
-    if ((backend.tilingIpc || consoleXWindow() == None) && platform::x11::tilingIpcAnswers()) {
-        if (watch.console != 0 && !platform::x11::tilingHidden(watch.console)) {
-            platform::x11::tilingFocus(watch.console);
-        }
-        return;
-    }
-    if (consoleXWindow() == None) {
-        return;
-    }
-    // A console the operator has minimized stays so: asking mutter to activate it would bring
-    // it back (NOTE: mutter keeps minimized windows mapped, so being viewable is not enough).
-    const Window console = consoleXWindow();
-    if (!platform::x11::isViewable(console) || platform::x11::isMinimized(console)) {
-        return;
-    }
-    if (watch.managed) {
-        platform::x11::askWindowManager(console, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
-    }
-    XSetInputFocus(backend.display, console, RevertToParent, CurrentTime);
-    XFlush(backend.display);
 }
 
 // Notes where the keyboard went: to a player, or away from the console.
@@ -130,38 +93,16 @@ void selectFocusEvents(long mask) {
     XFlush(backend.display);
 }
 
-// Stops watching: after the settling time the keyboard is the operator's business. The viewer
-// then asks for no events at all, so an idle cycle reads none (and libxcb, which allocates for
-// each event it reads, allocates nothing).
-void stopWatching() {
-    selectFocusEvents(NoEventMask);
-    watch.settleUntilMs = 0;
-    watch.playerWithKeys = None;
-    watch.consoleLostKeys = false;
-}
-
 }  // namespace
-
-namespace platform::x11 {
-
-bool watchingKeyboard() {
-    return watch.settleUntilMs != 0;
-}
-
-bool keyboardSettled() {
-    return watchingKeyboard() && nowMs() >= watch.settleUntilMs;
-}
-
-}  // namespace platform::x11
 
 namespace platform {
 
-void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, int playerCount) {
+void watchKeyboard(WindowHandle console, const WindowHandle* players, int playerCount) {
     if (backend.display == nullptr) {
         return;
     }
-    if (x11::watchingKeyboard()) {
-        stopWatching();  // the windows may have changed since
+    if (watch.watching) {
+        stopWatchingKeyboard();  // the windows may have changed since
     }
     watch.console = console != 0 ? console : backend.keyboardHome;
     watch.managed = x11::windowManagerRunning();
@@ -170,12 +111,55 @@ void keepKeyboardOnConsole(WindowHandle console, const WindowHandle* players, in
         watch.players[i] = static_cast<Window>(players[i]);
     }
     selectFocusEvents(FocusChangeMask);
-    watch.settleUntilMs = x11::nowMs() + kSettleMs;
+    watch.watching = true;
 }
 
-void handleWindowEvents() {
+// The viewer then asks for no events at all, so an idle cycle reads none (and libxcb, which
+// allocates for each event it reads, allocates nothing).
+void stopWatchingKeyboard() {
+    if (backend.display == nullptr || !watch.watching) {
+        return;
+    }
+    selectFocusEvents(NoEventMask);
+    watch.watching = false;
+    watch.playerWithKeys = None;
+    watch.consoleLostKeys = false;
+}
+
+// A window manager is asked as a pager would ask it, which it grants whatever its focus-stealing
+// rules and which keeps its own idea of the active window right; the focus is then also set
+// directly, which is all there is without one. NOTE: sway only marks a window urgent when asked
+// so: its IPC gives the keyboard.
+void giveKeysTo(WindowHandle window) {
     if (backend.display == nullptr) {
         return;
+    }
+    const WindowHandle target = window != 0 ? window : backend.keyboardHome;
+    const Window xWindow =
+        (target & x11::kProcessWindowBit) != 0 ? None : static_cast<Window>(target);
+    // A window out of sight stays so: focusing a window in the scratchpad shows it. Whether it is
+    // out of sight is asked now: the operator may have shown it again since H.
+    if ((backend.tilingIpc || xWindow == None) && x11::tilingIpcAnswers()) {
+        if (target != 0 && !x11::tilingHidden(target)) {
+            x11::tilingFocus(target);
+        }
+        return;
+    }
+    // A window the operator has minimized stays so: asking mutter to activate it would bring it
+    // back (NOTE: mutter keeps minimized windows mapped, so being viewable is not enough).
+    if (xWindow == None || !x11::isViewable(xWindow) || x11::isMinimized(xWindow)) {
+        return;
+    }
+    if (x11::windowManagerRunning()) {
+        x11::askWindowManager(xWindow, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
+    }
+    XSetInputFocus(backend.display, xWindow, RevertToParent, CurrentTime);
+    XFlush(backend.display);
+}
+
+unsigned handleWindowEvents() {
+    if (backend.display == nullptr) {
+        return 0;
     }
     while (XPending(backend.display) > 0) {
         XEvent event;
@@ -186,18 +170,18 @@ void handleWindowEvents() {
             takeFocusEvent(event);
         }
     }
-    if (!x11::watchingKeyboard()) {
-        return;
-    }
-    if (x11::keyboardSettled()) {
-        stopWatching();
-        return;
+    if (!watch.watching) {
+        return 0;
     }
     // NOTE: VLC activates its own window when its video starts, a while after it was placed.
-    if (watch.playerWithKeys != None || (watch.consoleLostKeys && noWindowHasKeys())) {
+    unsigned news = 0;
+    if (watch.playerWithKeys != None) {
+        news |= kPlayerTookKeys;
         watch.playerWithKeys = None;
-        giveKeysToConsole();
+    } else if (watch.consoleLostKeys && noWindowHasKeys()) {
+        news |= kConsoleLostKeys;
     }
+    return news;
 }
 
 }  // namespace platform
