@@ -21,6 +21,34 @@ constexpr int kCheckCount = 50;
 constexpr int kFirstMoveCheckCount = 10;
 constexpr int kMoveAttempts = 2;
 constexpr long kIconicState = 3;
+// How long after its minimize request a window may still be shown: a window manager takes the
+// request in its own time, and a loaded one (mutter beside four players on two cores) takes more
+// than the layout's pause.
+constexpr long long kMinimizeTakenMs = 1000;
+constexpr int kMaxMinimizing = 8;
+
+// The windows asked to be minimized that have not yet been seen minimized, and until when they
+// are waited for. A restore must not be taken for done before the minimize it follows: mutter
+// would minimize the window after it.
+struct Minimizing {
+    Window windows[kMaxMinimizing];
+    int count;
+    long long untilMs;
+};
+
+Minimizing minimizing;
+
+void noteMinimizing(Window window) {
+    minimizing.untilMs = platform::monotonicMs() + kMinimizeTakenMs;
+    for (int i = 0; i < minimizing.count; ++i) {
+        if (minimizing.windows[i] == window) {
+            return;
+        }
+    }
+    if (minimizing.count < kMaxMinimizing) {
+        minimizing.windows[minimizing.count++] = window;
+    }
+}
 
 struct FrameExtents {
     long left, right, top, bottom;
@@ -92,6 +120,27 @@ bool placedByIpc(platform::WindowHandle handle) {
     return (backend.tilingIpc || isNative(handle)) && platform::x11::tilingIpcAnswers();
 }
 
+// Waits, up to the time the minimize requests have, until the window manager has taken the
+// request to minimize `window`, if one was sent; then forgets it.
+void awaitMinimize(Window window) {
+    int index = 0;
+    while (index < minimizing.count && minimizing.windows[index] != window) {
+        ++index;
+    }
+    if (index == minimizing.count) {
+        return;
+    }
+    XSync(backend.display, False);
+    while (platform::monotonicMs() < minimizing.untilMs) {
+        const int state = clientMapState(window);
+        if (state != IsViewable || platform::x11::isMinimized(window)) {
+            break;
+        }
+        platform::sleepMs(kCheckMs);
+    }
+    minimizing.windows[index] = minimizing.windows[--minimizing.count];
+}
+
 }  // namespace
 
 namespace platform::x11 {
@@ -147,6 +196,7 @@ void minimizeWindow(WindowHandle window) {
     } else if (x11::windowManagerRunning()) {
         XIconifyWindow(backend.display, static_cast<Window>(window),
                        DefaultScreen(backend.display));
+        noteMinimizing(static_cast<Window>(window));
     } else {
         // Without a window manager there is no iconic state: the window is taken off the screen.
         XUnmapWindow(backend.display, static_cast<Window>(window));
@@ -166,13 +216,15 @@ void restoreWindow(WindowHandle handle) {
         return;
     }
     const Window window = static_cast<Window>(handle);
-    XMapRaised(backend.display, window);
     if (!x11::windowManagerRunning()) {
+        XMapRaised(backend.display, window);
         XFlush(backend.display);
         return;
     }
+    awaitMinimize(window);
+    XMapRaised(backend.display, window);
     // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves none
-    // active; the watch of keepKeyboardOnConsole gives it back to the console in the next cycle.
+    // active; the layout's keyboard watch gives it back to the console in the next cycle.
     XSync(backend.display, False);
     for (int check = 0; check < kCheckCount; ++check) {
         const int state = clientMapState(window);
