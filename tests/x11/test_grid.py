@@ -117,12 +117,19 @@ def test_grid_titles_and_keys(session):
     assert not session.outer_geometry(console)[1]
 
 
-def test_keys_keep_reaching_the_console_when_the_players_come_back(session):
+# After H the operator may bring the console back by hand before V: the keys still reach it.
+@pytest.mark.parametrize("hidden_first", [False, True], ids=["shown", "hidden-and-shown-by-hand"])
+def test_keys_keep_reaching_the_console_when_the_players_come_back(session, hidden_first):
     if not session.with_window_manager:
         pytest.skip("without a window manager nothing moves the keyboard focus")
     assert session.wait_for_grid()
     console = session.console_window()
     assert session.wait_until(lambda: session.focus() == console, KEYBOARD_SETTLE_SECONDS)
+    if hidden_first:
+        session.type_keys("h")
+        assert session.wait_until(lambda: not session.outer_geometry(console)[1], LAYOUT_SECONDS)
+        session.show_by_hand(console)
+        assert session.wait_until(lambda: session.outer_geometry(console)[1], LAYOUT_SECONDS)
     before = {n: len(session.player_log(n)) for n in range(1, 5)}
     session.type_keys("v")
     assert session.wait_until(lambda: all(
@@ -131,6 +138,8 @@ def test_keys_keep_reaching_the_console_when_the_players_come_back(session):
     # Typed without focusing anything first, as the operator simply keeps typing.
     xtool(session.display, "xdotool", "key", "y")
     assert_layout(session, 2)
+    xtool(session.display, "xdotool", "key", "Return")
+    assert session.exit_code() == 0
 
 
 def test_a_player_that_takes_the_keyboard_gives_it_back_until_the_operator_chooses(
