@@ -111,10 +111,11 @@ int viewerMain(int argc, char** argv) {
     if (argc != kArgumentCount + 1) {
         errorExitFormatted(exit_codes::kUsage, messages::kUsageFormat, messages::kVersion);
     }
+    // Cleared before the handler can set it: a Ctrl-C the moment it is installed is kept.
+    quitRequested = 0;
     if (!platform::installControlHandler(onConsoleControl)) {
         errorExit(messages::kHandlerFailed, exit_codes::kHandlerFailed);
     }
-    quitRequested = 0;
 
     readArguments(argv);
 

@@ -81,6 +81,9 @@ bool installControlHandler(ControlHandler handler) {
         return false;
     }
     state.controlHandler = handler;
+    if (state.controlEventAtInstall) {
+        handler(0);
+    }
     return true;
 }
 

@@ -35,6 +35,7 @@ struct State {
 
     bool guardTaken = false;
     bool handlerRefused = false;
+    bool controlEventAtInstall = false;  // a Ctrl-C the moment the handler is installed
     bool playerMissing = false;
     bool socketsRefuseToStart = false;
     int socketStartError = 0;

@@ -104,6 +104,16 @@ TEST_F(Startup, RunsItsStepsInOrder) {
     EXPECT_EQ(viewerSettings.INFOHEIGHT, 200);
 }
 
+// A Ctrl-C the moment the handler is installed quits the viewer as soon as its windows stand:
+// no key is read.
+TEST_F(Startup, ACtrlCAsTheHandlerIsInstalledIsKept) {
+    fake::state.controlEventAtInstall = true;
+    fake::state.keys = {'x', 'x', 13};
+    EXPECT_EQ(run(arguments("127.0.0.1", "5000", "0.0.0.0")), 0);
+    EXPECT_EQ(fake::state.keys.size(), 3u);
+    EXPECT_THAT(fake::state.output, EndsWith("Exiting\r\n"));
+}
+
 TEST_F(Startup, ProgramNameIsTheLastPathComponentCutTo255Characters) {
     std::vector<std::string> words = arguments("127.0.0.1", "5000", "0.0.0.0");
     words[0] = "/" + std::string(300, 'd') + "/" + std::string(300, 'n');
