@@ -32,8 +32,14 @@ def player_environment(pid):
 def test_players_get_their_streams_and_inherit_nothing_but_the_environment(qt_platform):
     base = free_base_port()
     env = {"QT_QPA_PLATFORM": qt_platform} if qt_platform else None
-    with Viewer(arguments(address="0.0.0.0", port=base), env=env) as viewer:
+    # A supervisor's pipe, open in the viewer beside its standard streams.
+    supervisor_read, supervisor_write = os.pipe()
+    supervisor_pipe = f"pipe:[{os.fstat(supervisor_write).st_ino}]"
+    with Viewer(arguments(address="0.0.0.0", port=base), env=env,
+                pass_fds=[supervisor_write]) as viewer:
+        os.close(supervisor_write)
         assert viewer.wait_for(KEY_HINTS)
+        assert os.readlink(f"/proc/{viewer.process.pid}/fd/{supervisor_write}") == supervisor_pipe
         pids = viewer.running_players()
         assert len(pids) == 4
         # The address 0.0.0.0 means any: the locator then names none.
@@ -52,6 +58,7 @@ def test_players_get_their_streams_and_inherit_nothing_but_the_environment(qt_pl
             # Its own X connection is its only socket; the viewer's sockets and guard stay home.
             assert sum(link.startswith("socket:") for link in links) == 1, links
             assert not any("tvmutex320" in link for link in links), links
+            assert supervisor_pipe not in links, links
             # A process group of its own, so the operator's Ctrl-C reaches only the viewer, and
             # no signal blocked or ignored.
             assert os.getpgid(pid) != os.getpgid(viewer.process.pid)
@@ -62,3 +69,4 @@ def test_players_get_their_streams_and_inherit_nothing_but_the_environment(qt_pl
         code, output, _ = viewer.finish()
         assert viewer.running_players() == []
     assert code == 0 and output.endswith(KEY_HINTS + EXITING)
+    os.close(supervisor_read)

@@ -274,7 +274,7 @@ class Viewer(WatchedProgram):
     and the test player first in PATH."""
 
     def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None,
-                 temp_root=None):
+                 temp_root=None, pass_fds=()):
         self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-", dir=temp_root)
         self.runtime_dir = runtime_dir or self.own_dir.name
         bin_dir = os.path.join(self.own_dir.name, "bin")
@@ -289,7 +289,7 @@ class Viewer(WatchedProgram):
         if env:
             environment.update(env)
         self.watch(subprocess.Popen((prefix or []) + [BINARY] + list(args), stdin=stdin,
-                                    stdout=subprocess.PIPE, env=environment))
+                                    stdout=subprocess.PIPE, env=environment, pass_fds=pass_fds))
 
     def press(self, keys):
         self.process.stdin.write(keys)

@@ -62,6 +62,11 @@ int exitStatusOf(int waitStatus) {
     return WIFSIGNALED(waitStatus) ? 128 + WTERMSIG(waitStatus) : waitStatus;
 }
 
+#if !(defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34)))
+// Beyond what a process of the viewer's kind is started with.
+constexpr int kMaxInheritedDescriptor = 1024;
+#endif
+
 }  // namespace
 
 namespace platform {
@@ -87,6 +92,17 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
         posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
                                          0);
     }
+    // Nothing else: a supervisor's pipe or log the viewer was started with must not be held open
+    // by players that outlive it.
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#else
+    for (int fd = 3; fd < kMaxInheritedDescriptor; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1) {
+            posix_spawn_file_actions_addclose(&actions, fd);
+        }
+    }
+#endif
     sigset_t noSignals;
     sigset_t allSignals;
     sigemptyset(&noSignals);
