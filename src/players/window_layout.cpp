@@ -1,5 +1,6 @@
 #include "players/window_layout.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -19,7 +20,8 @@ char titleText[platform::kWindowTitleSize];
 
 // Moves window `slot` (0 the console, else that player) and tells the operator the first time
 // the desktop leaves it elsewhere, so a grid that does not form is never a silent mystery.
-void place(int slot, platform::WindowHandle window, int left, int top, int width, int height) {
+void place(int slot, platform::WindowHandle window, std::int64_t left, std::int64_t top,
+           std::int64_t width, std::int64_t height) {
     if (platform::moveWindow(window, left, top, width, height) || placementRefusalTold[slot]) {
         return;
     }
@@ -66,20 +68,24 @@ void arrangeWindows(int divisor) {
     }
     platform::setWindowTitle(consoleWindow, titleText);
     // The console sits under the grid; only its width follows the size, never its height.
-    place(0, consoleWindow, s.INFOLEFT + s.VLCLEFT,
-          (2 * s.VLCHEIGHT) / divisor + s.INFOTOP + s.VLCTOP, s.INFOWIDTH / divisor, s.INFOHEIGHT);
+    // The geometry is taken as given, whatever its size: the sums are made wide enough for any
+    // 32-bit numbers.
+    using Wide = std::int64_t;
+    place(0, consoleWindow, Wide{s.INFOLEFT} + s.VLCLEFT,
+          (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP, Wide{s.INFOWIDTH} / divisor,
+          s.INFOHEIGHT);
     platform::sleepMs(kLayoutSettleMs);
 
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::restoreWindow(playerTable[player].window);
     }
-    const int width = s.VLCWIDTH / divisor;
-    const int height = s.VLCHEIGHT / divisor;
+    const Wide width = Wide{s.VLCWIDTH} / divisor;
+    const Wide height = Wide{s.VLCHEIGHT} / divisor;
     for (int player = 1; player <= kPlayerCount; ++player) {
         const int column = (player - 1) % 2;
         const int row = (player - 1) / 2;
-        place(player, playerTable[player].window, s.VLCLEFT + column * width,
-              s.VLCTOP + row * height, width, height);
+        place(player, playerTable[player].window, Wide{s.VLCLEFT} + column * width,
+              Wide{s.VLCTOP} + row * height, width, height);
     }
 
     for (int player = 1; player <= kPlayerCount; ++player) {

@@ -289,7 +289,8 @@ void restoreWindow(WindowHandle window) {
     record("restore " + number(window));
 }
 
-bool moveWindow(WindowHandle window, int left, int top, int width, int height) {
+bool moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
+                std::int64_t height) {
     record("move " + number(window) + " " + std::to_string(left) + " " + std::to_string(top) + " " +
            std::to_string(width) + " " + std::to_string(height));
     for (WindowHandle refused : state.unplaceableWindows) {

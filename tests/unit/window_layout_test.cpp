@@ -1,6 +1,7 @@
 // Where the player windows and the console window go, and in which order.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -80,6 +81,25 @@ TEST_F(WindowLayout, OddHeightAtHalfSizeDropsTheFraction) {
     EXPECT_EQ(fake::callsStartingWith("move"),
               (Calls{"move 50 107 441 480 200", "move 11 100 50 320 180", "move 12 420 50 320 180",
                      "move 13 100 230 320 180", "move 14 420 230 320 180"}));
+}
+
+// The geometry is not checked: numbers at the ends of the 32-bit range are summed and doubled
+// without overflow, and handed to the platform as they come out.
+TEST_F(WindowLayout, GeometryAtTheEndsOfTheRangeIsComputedWithoutOverflow) {
+    viewerSettings.VLCLEFT = INT32_MAX;
+    viewerSettings.VLCTOP = INT32_MIN;
+    viewerSettings.VLCWIDTH = INT32_MAX;
+    viewerSettings.VLCHEIGHT = 1200000000;
+    viewerSettings.INFOLEFT = INT32_MAX;
+    viewerSettings.INFOTOP = INT32_MAX;
+    viewerSettings.INFOWIDTH = INT32_MIN;
+    arrangeWindows(1);
+    EXPECT_EQ(fake::callsStartingWith("move"),
+              (Calls{"move 50 4294967294 2399999999 -2147483648 200",
+                     "move 11 2147483647 -2147483648 2147483647 1200000000",
+                     "move 12 4294967294 -2147483648 2147483647 1200000000",
+                     "move 13 2147483647 -947483648 2147483647 1200000000",
+                     "move 14 4294967294 -947483648 2147483647 1200000000"}));
 }
 
 TEST_F(WindowLayout, ProgramNameIsCutAtExeOnceAndForAll) {

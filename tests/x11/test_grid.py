@@ -55,8 +55,8 @@ def window_manager(request, servers):
     return servers[request.param]
 
 
-def start_session(server, **options):
-    session = ConsoleSession(window_manager=None, geometry=GEOMETRY, server=server, **options)
+def start_session(server, geometry=GEOMETRY, **options):
+    session = ConsoleSession(window_manager=None, geometry=geometry, server=server, **options)
     session.with_window_manager = server.window_manager_name is not None
     return session
 
@@ -316,6 +316,23 @@ def test_a_player_that_dies_or_loses_its_window_does_not_stop_the_viewer(session
     session.type_keys("Return")
     assert session.exit_code() == 0
     assert session.running_players() == []
+
+
+# The geometry is not checked: at the ends of the 32-bit range the windows go as far as the
+# window system takes them, and the keys are still answered.
+def test_geometry_at_the_ends_of_the_range_leaves_the_keys_answered(window_manager):
+    session = start_session(window_manager, geometry=(
+        2147483647, -2147483648, 2147483647, 1200000000, 2147483647, 2147483647, -2147483648, 200))
+    try:
+        assert session.wait_for_grid(), session.console_output()
+        session.type_keys("y")
+        assert session.wait_until(lambda: all(
+            session.player_log(n).count(f"title {session.grid_title(n)}") >= 2
+            for n in range(1, 5))), session.console_output()
+        session.type_keys("Return")
+        assert session.exit_code() == 0, session.console_output()
+    finally:
+        session.close()
 
 
 def test_window_manager_restarted_mid_run(session):

@@ -7,6 +7,9 @@
 // MoveWindow.
 #include <windows.h>
 
+#include <climits>
+#include <cstdint>
+
 #include "platform/platform.h"
 #include "platform/win32/internal.h"
 
@@ -18,6 +21,11 @@ constexpr int kMaxPlayers = 4;
 // The players whose taking the foreground is reported; none when the keyboard is not watched.
 HWND watchedPlayers[kMaxPlayers];
 int watchedPlayerCount;
+
+// Window coordinates are ints; a number beyond them stays at the nearest end.
+int toInt(std::int64_t value) {
+    return value < INT_MIN ? INT_MIN : value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
 
 HWND windowOf(platform::WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
@@ -78,12 +86,13 @@ void restoreWindow(WindowHandle window) {
     }
 }
 
-bool moveWindow(WindowHandle window, int left, int top, int width, int height) {
+bool moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
+                std::int64_t height) {
     // MoveWindow's own flags (no z-order change, no activation, repainted), posted: Windows
     // places a top-level window where it is asked, so there is nothing to read back.
     if (window != 0) {
-        SetWindowPos(windowOf(window), nullptr, left, top, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+        SetWindowPos(windowOf(window), nullptr, toInt(left), toInt(top), toInt(width),
+                     toInt(height), SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     }
     return true;
 }

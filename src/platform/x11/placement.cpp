@@ -7,6 +7,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -54,11 +55,31 @@ struct FrameExtents {
     long left, right, top, bottom;
 };
 
+// The X protocol carries a window's place in 16 signed bits and its size in 16 unsigned ones
+// (at least 1): a layout beyond them is brought to their nearest end.
+constexpr std::int64_t kLeastCoordinate = -32768;
+constexpr std::int64_t kMostCoordinate = 32767;
+constexpr std::int64_t kMostSize = 65535;
+
+int coordinate(std::int64_t value) {
+    return static_cast<int>(value < kLeastCoordinate  ? kLeastCoordinate
+                            : value > kMostCoordinate ? kMostCoordinate
+                                                      : value);
+}
+
+int extent(std::int64_t value) {
+    return static_cast<int>(value < 1 ? 1 : value > kMostSize ? kMostSize : value);
+}
+
+// The frame's sides as the window manager gives them, each within a size X can carry.
 FrameExtents frameExtents(Window window) {
     long values[4] = {0, 0, 0, 0};
     if (platform::x11::readProperty(window, backend.netFrameExtents, XA_CARDINAL, 32, values, 4) !=
         4) {
         return FrameExtents{0, 0, 0, 0};
+    }
+    for (long& side : values) {
+        side = side < 0 ? 0 : side > kMostSize ? kMostSize : side;
     }
     return FrameExtents{values[0], values[1], values[2], values[3]};
 }
@@ -66,7 +87,7 @@ FrameExtents frameExtents(Window window) {
 // Whether a size the window manager gave differs from the one asked for only as the window's
 // own hints make it: a terminal keeps to whole character cells, a player to a least size.
 bool sizeTaken(int actual, int wanted, int increment, int least) {
-    const int step = increment > 1 ? increment : 1;
+    const std::int64_t step = increment > 1 ? increment : 1;
     return (actual > wanted - step && actual < wanted + step) ||
            (wanted < least && actual == least);
 }
@@ -245,10 +266,15 @@ void restoreWindow(WindowHandle handle) {
     }
 }
 
-bool moveWindow(WindowHandle handle, int left, int top, int width, int height) {
+bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wantedTop,
+                std::int64_t wantedWidth, std::int64_t wantedHeight) {
     if (backend.display == nullptr || handle == 0) {
         return true;
     }
+    const int left = coordinate(wantedLeft);
+    const int top = coordinate(wantedTop);
+    const int width = extent(wantedWidth);
+    const int height = extent(wantedHeight);
     const Window window = static_cast<Window>(handle);
     const bool native = isNative(handle);
     const bool ipc = placedByIpc(handle);
@@ -256,8 +282,7 @@ bool moveWindow(WindowHandle handle, int left, int top, int width, int height) {
         return false;
     }
     if (!ipc && !x11::windowManagerRunning()) {
-        XMoveResizeWindow(backend.display, window, left, top, width > 0 ? width : 1,
-                          height > 0 ? height : 1);
+        XMoveResizeWindow(backend.display, window, left, top, width, height);
         XFlush(backend.display);
         return true;
     }
@@ -272,20 +297,21 @@ bool moveWindow(WindowHandle handle, int left, int top, int width, int height) {
     // the window yet; sway may keep a tiled window's size the moment it floats.
     for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
         const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
-        const int clientWidth = width - static_cast<int>(frame.left + frame.right);
-        const int clientHeight = height - static_cast<int>(frame.top + frame.bottom);
+        const int clientLeft = coordinate(std::int64_t{left} + frame.left);
+        const int clientTop = coordinate(std::int64_t{top} + frame.top);
+        const int clientWidth = extent(std::int64_t{width} - frame.left - frame.right);
+        const int clientHeight = extent(std::int64_t{height} - frame.top - frame.bottom);
         if (ipc) {
             x11::tilingMove(handle, left, top, width, height);
         } else if (ewmh) {
             // NorthWest gravity, x, y, width and height given, sent by a pager-like tool
             // (source 2).
-            x11::askWindowManager(
-                window, backend.netMoveResizeWindow, NorthWestGravity | (0xF << 8) | (2 << 12),
-                left, top, clientWidth > 0 ? clientWidth : 1, clientHeight > 0 ? clientHeight : 1);
+            x11::askWindowManager(window, backend.netMoveResizeWindow,
+                                  NorthWestGravity | (0xF << 8) | (2 << 12), left, top, clientWidth,
+                                  clientHeight);
             XFlush(backend.display);
         } else {
-            XMoveResizeWindow(backend.display, window, left, top, clientWidth > 0 ? clientWidth : 1,
-                              clientHeight > 0 ? clientHeight : 1);
+            XMoveResizeWindow(backend.display, window, left, top, clientWidth, clientHeight);
             XFlush(backend.display);
         }
         // A request that takes is done within a few milliseconds; one that was dropped is sent
@@ -296,8 +322,7 @@ bool moveWindow(WindowHandle handle, int left, int top, int width, int height) {
             const Placed placed =
                 native ? (x11::tilingShows(handle, left, top, width, height) ? Placed::kYes
                                                                              : Placed::kNo)
-                       : clientPlaced(window, left + static_cast<int>(frame.left),
-                                      top + static_cast<int>(frame.top), clientWidth, clientHeight);
+                       : clientPlaced(window, clientLeft, clientTop, clientWidth, clientHeight);
             if (placed != Placed::kNo) {
                 return true;
             }
