@@ -170,33 +170,56 @@ def players_at_half_size(log_dir):
                for name in os.listdir(log_dir) for line in log_lines(os.path.join(log_dir, name)))
 
 
-@pytest.mark.parametrize("how", ["ctrl-z", "background"])
-def test_keys_reach_the_viewer_again_when_its_job_comes_to_the_foreground(terminal_dir, how):
-    # In an interactive shell, as the operator works: Ctrl-Z and fg, or started with & and fg.
-    term = Terminal(["--norc", "--noprofile", "-i"], terminal_dir, program="/bin/bash")
-    command = " ".join([os.path.abspath(BINARY)] + arguments()).encode()
+# The shells operators use: bash puts a stopped job's terminal back itself, dash does not (a
+# terminal left raw reads as end of input there, and the shell ends).
+SHELLS = {"bash": ["--norc", "--noprofile", "-i"], "dash": ["-i"]}
+STOPS = {"ctrl-z": 10, "background": 0, "ctrl-z-in-error-pause": 1}
+
+
+@pytest.mark.parametrize("shell", SHELLS)
+@pytest.mark.parametrize("how", STOPS)
+def test_keys_reach_the_viewer_again_when_its_job_comes_to_the_foreground(terminal_dir, how,
+                                                                          shell):
+    # In an interactive shell, as the operator works: Ctrl-Z and fg again and again, started with
+    # & and fg, or Ctrl-Z in the pause after a start-up error.
+    term = Terminal(SHELLS[shell], terminal_dir, program="/bin/" + shell)
+    arguments_given = [] if how == "ctrl-z-in-error-pause" else arguments()
+    command = " ".join([os.path.abspath(BINARY)] + arguments_given).encode()
     try:
         assert term.read_until(b"shell> ")
-        if how == "ctrl-z":
-            os.write(term.master, command + b"\r")
-            assert term.read_until(on_terminal(KEY_HINTS))
-            assert term.wait_until(term.viewer_has_keys)
-            os.write(term.master, b"\x1a")
-            assert term.read_until(b"Stopped")
-            assert term.wait_until(lambda: b"shell> " in term.output.rsplit(b"Stopped", 1)[1])
-        else:
+        if how == "background":
             os.write(term.master, command + b" &\r")
             assert term.read_until(on_terminal(KEY_HINTS))
             assert term.read_until(b"shell> ")
-        os.write(term.master, b"fg\r")
-        assert term.wait_until(term.viewer_has_keys), termios.tcgetattr(term.master)
-        os.write(term.master, b"y")
-        assert term.wait_until(lambda: players_at_half_size(term.log_dir))
-        os.write(term.master, b"\r")
-        assert term.read_until(on_terminal(EXITING))
-        assert term.wait_until(lambda: b"shell> " in term.output.rsplit(b"Exiting", 1)[1])
+        else:
+            os.write(term.master, command + b"\r")
+            assert term.read_until(on_terminal(USAGE if arguments_given == [] else KEY_HINTS))
+        for stop in range(STOPS[how]):
+            assert term.wait_until(term.viewer_has_keys)
+            stopped = term.output.count(b"Stopped")
+            os.write(term.master, b"\x1a")
+            assert term.wait_until(lambda: term.output.count(b"Stopped") > stopped), term.output
+            assert term.wait_until(lambda: b"shell> " in term.output.rsplit(b"Stopped", 1)[1])
+            if shell == "dash":  # no line editor of its own: the modes are the viewer's doing
+                assert term.local_modes() & termios.ICANON and term.local_modes() & termios.ECHO
+            os.write(term.master, b"fg\r")
+        if how == "ctrl-z-in-error-pause":
+            # The rest of the pause, then the usage error's code.
+            expected_code = b"code=1"
+            assert term.wait_until(
+                lambda: b"shell> " in term.output.rsplit(b"shell> fg", 1)[-1], 15), term.output
+        else:
+            expected_code = b"code=0"
+            if how == "background":
+                os.write(term.master, b"fg\r")
+            assert term.wait_until(term.viewer_has_keys), termios.tcgetattr(term.master)
+            os.write(term.master, b"y")
+            assert term.wait_until(lambda: players_at_half_size(term.log_dir))
+            os.write(term.master, b"\r")
+            assert term.read_until(on_terminal(EXITING))
+            assert term.wait_until(lambda: b"shell> " in term.output.rsplit(b"Exiting", 1)[1])
         os.write(term.master, b"echo code=$?\r")
-        assert term.read_until(b"code=0")
+        assert term.read_until(expected_code), term.output
         os.write(term.master, b"exit\r")
         assert term.finish() == 0
     finally:

@@ -3,18 +3,22 @@
 // The terminal is the foreground job's: the viewer takes it (keys one at a time, no echo) only
 // while it is that job, and puts it back as it found it whenever it stops being so (Ctrl-Z) or
 // ends, as terminal programs operators know (less, vim, mpv) do.
+//
+// One thread owns the terminal: the one that started the console. Job control reaches it as
+// letters in a pipe its waits watch ('Z' for Ctrl-Z, 'C' for a continue), written by signal
+// handlers that do nothing else; the owner alone puts the terminal back, stops itself and takes
+// the terminal again. The handlers are there from before the terminal's modes change, so a Ctrl-Z
+// finds the terminal put back at any moment, a start-up error's pause included.
 #include <fcntl.h>
 #include <pthread.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 
 #include "platform/platform.h"
 #include "platform/posix/internal.h"
@@ -25,21 +29,25 @@ namespace {
 // terminal the viewer does not own because it runs in the background).
 enum class KeySource { kNone, kTerminal, kStream };
 
-// Set by the control thread as well as the cycle.
-std::atomic<KeySource> keySource{KeySource::kNone};
+KeySource keySource = KeySource::kNone;
 termios savedTerminal;
-std::atomic<bool> terminalChanged{false};
+// Read by the fatal-signal handler and at exit.
+volatile sig_atomic_t terminalChanged = 0;
 bool exitRestoresTerminal = false;
-// Keys come from a terminal the viewer does not have yet (it runs in the background); taken by
-// the control thread on a continue, and by the cycle once the viewer is the foreground job.
-std::atomic<bool> terminalAwaited{false};
-std::mutex terminalTurns;
+// Keys come from a terminal the viewer does not have yet (it runs in the background); taken
+// once the viewer is the foreground job.
+bool terminalAwaited = false;
 int lookaheadKey = -1;
 // The title last given to the terminal.
 char consoleTitleText[platform::kWindowTitleSize];
 
+// The job-control pipe: the handlers write to [1], the owner reads [0]. -1 without a terminal.
+int jobSignals[2] = {-1, -1};
+pthread_t terminalOwner;
+
 // The operator's interrupts, taken by the control thread once it runs.
 constexpr int kControlSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+constexpr int kJobSignals[] = {SIGTSTP, SIGCONT};
 // Signals that end the process while the terminal is raw: it is put back first.
 constexpr int kFatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
                                  SIGBUS, SIGFPE,  SIGILL, SIGABRT};
@@ -47,7 +55,7 @@ constexpr int kFatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
 platform::ControlHandler controlHandler;
 
 void restoreTerminal() {
-    if (terminalChanged) {
+    if (terminalChanged != 0) {
         tcsetattr(STDIN_FILENO, TCSANOW, &savedTerminal);
     }
 }
@@ -55,6 +63,15 @@ void restoreTerminal() {
 void restoreTerminalAndDie(int signalNumber) {
     restoreTerminal();    // tcsetattr is async-signal-safe
     raise(signalNumber);  // the handler was installed with SA_RESETHAND
+}
+
+void forwardJobSignal(int signalNumber) {
+    const int savedErrno = errno;
+    const char letter = signalNumber == SIGTSTP ? 'Z' : 'C';
+    // A full pipe already holds letters enough to act on.
+    const ssize_t written = write(jobSignals[1], &letter, 1);
+    static_cast<void>(written);
+    errno = savedErrno;
 }
 
 // A process started with a standard stream closed would hand that number to the first socket it
@@ -81,7 +98,7 @@ void enterRawMode() {
     if (tcsetattr(STDIN_FILENO, TCSANOW, &raw) != 0) {
         return;
     }
-    terminalChanged = true;
+    terminalChanged = 1;
     if (exitRestoresTerminal) {
         return;
     }
@@ -104,13 +121,12 @@ void enterRawMode() {
 // Takes the terminal for the operator's keys when the viewer is the foreground job; in the
 // background the keys belong to the shell.
 void takeTerminal() {
-    const std::lock_guard<std::mutex> turn(terminalTurns);
     if (tcgetpgrp(STDIN_FILENO) != getpgrp()) {
         keySource = KeySource::kNone;
         terminalAwaited = true;
         return;
     }
-    if (!terminalChanged) {
+    if (terminalChanged == 0) {
         enterRawMode();
     }
     terminalAwaited = false;
@@ -119,46 +135,44 @@ void takeTerminal() {
 
 // Puts the terminal back as the viewer found it, for the shell the operator returns to.
 void giveTerminalBack() {
-    const std::lock_guard<std::mutex> turn(terminalTurns);
     keySource = KeySource::kNone;
     terminalAwaited = true;
     restoreTerminal();
-    terminalChanged = false;
+    terminalChanged = 0;
 }
 
-// Job control: Ctrl-Z stops the viewer with the terminal put back, and a continue (fg, bg) takes
-// it again only in the foreground.
-constexpr int kJobSignals[] = {SIGTSTP, SIGCONT};
+// Job control, from before the terminal is changed: Ctrl-Z stops the viewer with the terminal put
+// back, and a continue (fg, bg) takes it again only in the foreground.
+bool forwardJobControl() {
+    if (pipe2(jobSignals, O_CLOEXEC | O_NONBLOCK) != 0) {
+        jobSignals[0] = jobSignals[1] = -1;
+        return false;
+    }
+    terminalOwner = pthread_self();
+    for (int signalNumber : kJobSignals) {
+        struct sigaction action;
+        std::memset(&action, 0, sizeof action);
+        action.sa_handler = forwardJobSignal;
+        action.sa_flags = SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        sigaction(signalNumber, &action, nullptr);
+    }
+    return true;
+}
 
-void addSignals(sigset_t* signals) {
+void addControlSignals(sigset_t* signals) {
     sigemptyset(signals);
     for (int signalNumber : kControlSignals) {
-        sigaddset(signals, signalNumber);
-    }
-    for (int signalNumber : kJobSignals) {
         sigaddset(signals, signalNumber);
     }
 }
 
 void* controlThread(void*) {
     sigset_t signals;
-    addSignals(&signals);
-    const bool terminal = isatty(STDIN_FILENO) != 0;
+    addControlSignals(&signals);
     for (;;) {
         int signalNumber = 0;
-        if (sigwait(&signals, &signalNumber) != 0) {
-            continue;
-        }
-        if (signalNumber == SIGTSTP) {
-            if (terminal) {
-                giveTerminalBack();
-            }
-            kill(getpid(), SIGSTOP);  // stopped as Ctrl-Z stops any program
-        } else if (signalNumber == SIGCONT) {
-            if (terminal) {
-                takeTerminal();
-            }
-        } else {
+        if (sigwait(&signals, &signalNumber) == 0) {
             controlHandler(signalNumber);
         }
     }
@@ -178,6 +192,8 @@ void startConsole() {
         // A read from the background (a key the cycle had seen just as the operator typed bg)
         // then fails instead of stopping the viewer.
         signal(SIGTTIN, SIG_IGN);
+        // NOTE: without the pipe a Ctrl-Z stops the viewer as any program, terminal and all.
+        forwardJobControl();
         takeTerminal();
     } else {
         keySource = KeySource::kStream;
@@ -211,7 +227,7 @@ void setConsoleTitle(const char* title) {
 bool installControlHandler(ControlHandler handler) {
     controlHandler = handler;
     sigset_t signals;
-    addSignals(&signals);
+    addControlSignals(&signals);
     // Blocked in this thread and in every thread started after it, so only sigwait sees them.
     if (pthread_sigmask(SIG_BLOCK, &signals, nullptr) != 0) {
         return false;
@@ -256,10 +272,35 @@ bool readKeyAhead() {
         lookaheadKey = key;
         return true;
     }
-    if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+    if (got < 0 && errno == EIO && keySource == KeySource::kTerminal) {
+        // Read from the background: the keys are the shell's until the viewer is in front again.
+        keySource = KeySource::kNone;
+        terminalAwaited = true;
+    } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
         keySource = KeySource::kNone;  // end of input: no more keys will come
     }
     return false;
+}
+
+int jobSignalDescriptor() {
+    return jobSignals[0] >= 0 && pthread_equal(pthread_self(), terminalOwner) ? jobSignals[0] : -1;
+}
+
+void takeJobSignals() {
+    char letters[16];
+    ssize_t got = 0;
+    while ((got = read(jobSignals[0], letters, sizeof letters)) > 0) {
+        for (ssize_t i = 0; i < got; ++i) {
+            if (letters[i] == 'Z') {
+                giveTerminalBack();
+                kill(getpid(), SIGSTOP);  // stopped as Ctrl-Z stops any program
+            }
+        }
+        // Continued (after the stop above, or from outside): the terminal again, if in front.
+        if (terminalAwaited) {
+            takeTerminal();
+        }
+    }
 }
 
 const char* consoleTitle() {

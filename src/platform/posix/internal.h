@@ -12,6 +12,12 @@ bool keyHeld();
 // Reads ahead one key from a descriptor that is ready; false when there was none after all.
 bool readKeyAhead();
 
+// The job-control pipe when the calling thread owns the terminal, else -1.
+int jobSignalDescriptor();
+// Acts on the job-control letters waiting in that pipe: puts the terminal back and stops, or
+// takes the terminal again.
+void takeJobSignals();
+
 // The title last given to the terminal the viewer runs in.
 const char* consoleTitle();
 
