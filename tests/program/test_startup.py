@@ -127,7 +127,7 @@ def test_a_guard_planted_in_tmp_by_another_user_is_not_taken(planted):
               "mount -t tmpfs none /tmp && " + plant + ' && exec "$0" "$@"']
     try:
         with Viewer(arguments(), prefix=prefix, env={"XDG_RUNTIME_DIR": "", "HOME": home},
-                    temp_root="/var/tmp") as viewer:
+                    temp_root="/var/tmp", copies=True) as viewer:
             assert viewer.wait_for(KEY_HINTS), viewer.output
             viewer.press(b"\r")
             code, output, _ = viewer.finish()

@@ -112,10 +112,15 @@ def arguments(address="127.0.0.1", port=None, interface="127.0.0.1"):
     return [address, str(port if port is not None else free_base_port()), interface] + GEOMETRY
 
 
-def make_fake_player(directory):
-    """The test player as vlc in `directory`, to be put first in PATH."""
+def make_fake_player(directory, copy=False):
+    """The test player as vlc in `directory`, to be put first in PATH: a link to the build's, or
+    with `copy` a copy of it, for a user who cannot reach the build (a checkout in root's home,
+    mode 700)."""
     path = os.path.join(directory, "vlc")
-    os.symlink(os.path.abspath(TEST_PLAYER), path)
+    if copy:
+        shutil.copy(os.path.abspath(TEST_PLAYER), path)
+    else:
+        os.symlink(os.path.abspath(TEST_PLAYER), path)
     return path
 
 
@@ -274,12 +279,15 @@ class Viewer(WatchedProgram):
     and the test player first in PATH."""
 
     def __init__(self, args, runtime_dir=None, prefix=None, stdin=subprocess.PIPE, env=None,
-                 temp_root=None, pass_fds=()):
+                 temp_root=None, pass_fds=(), copies=False):
+        """With `copies` the viewer and the test player run from copies in its own directory, for
+        a prefix that covers the checkout (a new /tmp over a clone in /tmp)."""
         self.own_dir = tempfile.TemporaryDirectory(prefix="rezerivove-test-", dir=temp_root)
         self.runtime_dir = runtime_dir or self.own_dir.name
         bin_dir = os.path.join(self.own_dir.name, "bin")
         os.mkdir(bin_dir)
-        make_fake_player(bin_dir)
+        make_fake_player(bin_dir, copy=copies)
+        viewer = shutil.copy(BINARY, bin_dir) if copies else BINARY
         self.log_dir = os.path.join(self.own_dir.name, "players")
         os.mkdir(self.log_dir)
         environment = dict(os.environ)
@@ -288,7 +296,7 @@ class Viewer(WatchedProgram):
         environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
         if env:
             environment.update(env)
-        self.watch(subprocess.Popen((prefix or []) + [BINARY] + list(args), stdin=stdin,
+        self.watch(subprocess.Popen((prefix or []) + [viewer] + list(args), stdin=stdin,
                                     stdout=subprocess.PIPE, env=environment, pass_fds=pass_fds))
 
     def press(self, keys):

@@ -3,6 +3,7 @@ server of its own, with or without openbox, the test player as vlc."""
 import json
 import os
 import re
+import shutil
 import subprocess
 import tempfile
 import time
@@ -41,8 +42,15 @@ class ConsoleSession:
         self.address = address
         bin_dir = os.path.join(self.dir.name, "bin")
         os.mkdir(bin_dir)
+        # Another user's programs stand in the session's own folder: a checkout in root's home
+        # (mode 700) is closed to that user.
+        viewer = os.path.abspath(BINARY)
+        wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
+        if user is not None:
+            viewer = shutil.copy(viewer, bin_dir)
+            wrapper = shutil.copy(wrapper, bin_dir)
         if test_player:
-            make_fake_player(bin_dir)
+            make_fake_player(bin_dir, copy=user is not None)
         self.log_dir = os.path.join(self.dir.name, "players")
         os.mkdir(self.log_dir)
         os.chmod(self.log_dir, 0o777)
@@ -55,11 +63,10 @@ class ConsoleSession:
         env.update(getattr(self.server, "client_env", {}))
         env.update(extra_env or {})
         args = [address, str(self.base), "0.0.0.0"] + [str(value) for value in geometry]
-        wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
         command = ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
-                   "/usr/bin/python3", wrapper, self.code_file, os.path.abspath(BINARY)] + args
+                   "/usr/bin/python3", wrapper, self.code_file, viewer] + args
         if terminal == "foot":
-            command = ["foot", "-e", os.path.abspath(BINARY)] + args
+            command = ["foot", "-e", viewer] + args
         if session_bus:
             command = ["dbus-run-session", "--"] + command
         if user is not None:
