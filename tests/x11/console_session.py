@@ -72,7 +72,9 @@ class ConsoleSession:
         if user is not None:
             # runuser sets HOME to the user's own; the caller's HOME (a seeded profile) wins.
             command = ["runuser", "-u", user, "--", "env", "HOME=" + env["HOME"]] + command
-        self.xterm = subprocess.Popen((prefix or []) + command, env=env,
+        # Started in the session's folder: the test's own may be closed to that user, and foot
+        # does not start there.
+        self.xterm = subprocess.Popen((prefix or []) + command, env=env, cwd=self.dir.name,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     # ---- players -------------------------------------------------------------------------
