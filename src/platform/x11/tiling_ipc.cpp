@@ -35,12 +35,15 @@ constexpr std::size_t kStatSize = 512;
 struct TilingIpc {
     // -1 while not connected: the next request connects again.
     int socket;
+    // The tree read last said nothing of whether a window is shown (i3): the X server is asked
+    // instead, without reading the tree each time.
+    bool treeWithoutVisibility;
     // The terminal the viewer runs in, when sway may have to place it as a native window.
     std::uint32_t terminalProcess;
     char reply[kReplySize];
 };
 
-TilingIpc ipc = {-1, 0, {}};
+TilingIpc ipc = {-1, false, 0, {}};
 
 void closeIpc() {
     if (ipc.socket >= 0) {
@@ -209,12 +212,16 @@ void tilingMinimize(WindowHandle window) {
 }
 
 bool tilingHidden(WindowHandle window) {
+    const bool native = (window & kProcessWindowBit) != 0;
     IpcNode node;
-    if (findNode(window, &node) && node.visible >= 0) {
-        return node.visible == 0;
+    if ((native || !ipc.treeWithoutVisibility) && findNode(window, &node)) {
+        ipc.treeWithoutVisibility = node.visible < 0;
+        if (node.visible >= 0) {
+            return node.visible == 0;
+        }
     }
     // NOTE: i3 says nothing of it in its tree, but unmaps the windows it does not show.
-    return (window & kProcessWindowBit) == 0 && !isViewable(static_cast<Window>(window));
+    return !native && !isViewable(static_cast<Window>(window));
 }
 
 void tilingRestore(WindowHandle window) {
