@@ -115,6 +115,8 @@ def test_grid_titles_and_keys(session):
     assert_layout_players(session, 1)
     time.sleep(0.3)
     assert not session.outer_geometry(console)[1]
+    # Every window stood where it was asked to: nothing was said of one left elsewhere.
+    assert b"did not place" not in session.console_output()
 
 
 # After H the operator may bring the console back by hand before V: the keys still reach it.

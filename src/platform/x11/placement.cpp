@@ -19,14 +19,35 @@ using platform::x11::backend;
 
 constexpr int kCheckMs = 2;
 constexpr int kCheckCount = 50;
+// Each request is read back twice as long as the one before: 20, 40, 80 and 160 ms.
 constexpr int kFirstMoveCheckCount = 10;
-constexpr int kMoveAttempts = 2;
+constexpr int kMoveAttempts = 4;
 constexpr long kIconicState = 3;
 // How long after its minimize request a window may still be shown: a window manager takes the
 // request in its own time, and a loaded one (mutter beside four players on two cores) takes more
 // than the layout's pause.
 constexpr long long kMinimizeTakenMs = 1000;
 constexpr int kMaxMinimizing = 8;
+constexpr long long kManagedWithinMs = 500;
+constexpr int kMaxRefused = 8;
+
+// Windows the desktop once left elsewhere after every attempt (weston places every window
+// itself): they get one short attempt from then on, so that a layout does not wait on them.
+struct Refused {
+    Window windows[kMaxRefused];
+    int count;
+};
+
+Refused refused;
+
+bool refusedBefore(Window window) {
+    for (int i = 0; i < refused.count; ++i) {
+        if (refused.windows[i] == window) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // The windows asked to be minimized that have not yet been seen minimized, and until when they
 // are waited for. A restore must not be taken for done before the minimize it follows: mutter
@@ -94,7 +115,8 @@ bool sizeTaken(int actual, int wanted, int increment, int least) {
 
 enum class Placed { kYes, kNo, kGone };
 
-// Whether the client stands at `left`, `top` with the size asked for.
+// Whether the client stands at `left`, `top` with the size asked for, its own border included
+// (window managers that frame a window take its border away; i3 leaves xterm's).
 Placed clientPlaced(Window window, int left, int top, int width, int height) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(backend.display, window, &attributes)) {
@@ -106,10 +128,13 @@ Placed clientPlaced(Window window, int left, int top, int width, int height) {
     if (!XTranslateCoordinates(backend.display, window, backend.root, 0, 0, &x, &y, &child)) {
         return Placed::kGone;
     }
-    if (x != left || y != top) {
+    const int border = attributes.border_width;
+    if (x - border != left || y - border != top) {
         return Placed::kNo;
     }
-    if (attributes.width == width && attributes.height == height) {
+    const int outerWidth = attributes.width + 2 * border;
+    const int outerHeight = attributes.height + 2 * border;
+    if (outerWidth == width && outerHeight == height) {
         return Placed::kYes;
     }
     XSizeHints hints;
@@ -118,10 +143,10 @@ Placed clientPlaced(Window window, int left, int top, int width, int height) {
     XGetWMNormalHints(backend.display, window, &hints, &supplied);
     const bool increments = (hints.flags & PResizeInc) != 0;
     const bool least = (hints.flags & PMinSize) != 0;
-    return sizeTaken(attributes.width, width, increments ? hints.width_inc : 1,
-                     least ? hints.min_width : 0) &&
-                   sizeTaken(attributes.height, height, increments ? hints.height_inc : 1,
-                             least ? hints.min_height : 0)
+    return sizeTaken(outerWidth, width, increments ? hints.width_inc : 1,
+                     least ? hints.min_width + 2 * border : 0) &&
+                   sizeTaken(outerHeight, height, increments ? hints.height_inc : 1,
+                             least ? hints.min_height + 2 * border : 0)
                ? Placed::kYes
                : Placed::kNo;
 }
@@ -139,6 +164,18 @@ bool isNative(platform::WindowHandle handle) {
 // reached no other way.
 bool placedByIpc(platform::WindowHandle handle) {
     return (backend.tilingIpc || isNative(handle)) && platform::x11::tilingIpcAnswers();
+}
+
+// Waits a while for the window manager to take on a window that has just shown (it gives it a
+// WM_STATE then): mutter drops a request for a window it does not manage yet.
+void awaitManaged(Window window) {
+    const long long until = platform::monotonicMs() + kManagedWithinMs;
+    long state[2] = {0, 0};
+    while (platform::x11::readProperty(window, backend.wmState, backend.wmState, 32, state, 2) <=
+               0 &&
+           clientMapState(window) != -1 && platform::monotonicMs() < until) {
+        platform::sleepMs(kCheckMs);
+    }
 }
 
 // Waits, up to the time the minimize requests have, until the window manager has taken the
@@ -290,12 +327,17 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     // gets the ConfigureWindow request every ICCCM window manager honours, the frame's corner
     // at the place asked (NorthWest gravity).
     const bool ewmh = !ipc && x11::windowManagerSupports(backend.netMoveResizeWindow);
+    if (!ipc) {
+        awaitManaged(window);
+    }
     // The window manager is asked for the client inside the outer rectangle; what the client got
-    // is read back (a native window's from sway's tree), and the request sent once more when its
+    // is read back (a native window's from sway's tree), and the request sent again while its
     // place or size is not the one asked. NOTE: openbox sometimes drops the first request for a
     // window it has just restored; a window manager that has just started may not have framed
-    // the window yet; sway may keep a tiled window's size the moment it floats.
-    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+    // the window yet; mutter places a window it has just taken on its own way after the first
+    // requests; sway may keep a tiled window's size the moment it floats.
+    const int attempts = refusedBefore(window) ? 1 : kMoveAttempts;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
         const int clientLeft = coordinate(std::int64_t{left} + frame.left);
         const int clientTop = coordinate(std::int64_t{top} + frame.top);
@@ -316,8 +358,7 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
         }
         // A request that takes is done within a few milliseconds; one that was dropped is sent
         // again soon.
-        const int checks = attempt + 1 < kMoveAttempts ? kFirstMoveCheckCount : kCheckCount;
-        for (int check = 0; check < checks; ++check) {
+        for (int check = 0; check < kFirstMoveCheckCount << attempt; ++check) {
             sleepMs(kCheckMs);
             const Placed placed =
                 native ? (x11::tilingShows(handle, left, top, width, height) ? Placed::kYes
@@ -327,6 +368,17 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
                 return true;
             }
         }
+    }
+    // A window out of sight (minimized by H, or in the scratchpad) is one a desktop may place
+    // only when it is shown again: that is no refusal.
+    if (ipc && x11::tilingHidden(handle)) {
+        return true;
+    }
+    if (!native && (!x11::isViewable(window) || x11::isMinimized(window))) {
+        return true;
+    }
+    if (!refusedBefore(window) && refused.count < kMaxRefused) {
+        refused.windows[refused.count++] = window;
     }
     return false;
 }
