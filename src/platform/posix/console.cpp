@@ -60,6 +60,15 @@ void restoreTerminal() {
     }
 }
 
+void installHandler(int signalNumber, void (*handler)(int), int flags) {
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = handler;
+    action.sa_flags = flags;
+    sigemptyset(&action.sa_mask);
+    sigaction(signalNumber, &action, nullptr);
+}
+
 void restoreTerminalAndDie(int signalNumber) {
     restoreTerminal();    // tcsetattr is async-signal-safe
     raise(signalNumber);  // the handler was installed with SA_RESETHAND
@@ -108,12 +117,7 @@ void enterRawMode() {
         struct sigaction current;
         // Leave alone a handler someone else installed (a sanitizer's, for one).
         if (sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
-            struct sigaction action;
-            std::memset(&action, 0, sizeof action);
-            action.sa_handler = restoreTerminalAndDie;
-            action.sa_flags = SA_RESETHAND;
-            sigemptyset(&action.sa_mask);
-            sigaction(signalNumber, &action, nullptr);
+            installHandler(signalNumber, restoreTerminalAndDie, SA_RESETHAND);
         }
     }
 }
@@ -143,21 +147,16 @@ void giveTerminalBack() {
 
 // Job control, from before the terminal is changed: Ctrl-Z stops the viewer with the terminal put
 // back, and a continue (fg, bg) takes it again only in the foreground.
-bool forwardJobControl() {
+// NOTE: without the pipe a Ctrl-Z stops the viewer as any program, terminal and all.
+void forwardJobControl() {
     if (pipe2(jobSignals, O_CLOEXEC | O_NONBLOCK) != 0) {
         jobSignals[0] = jobSignals[1] = -1;
-        return false;
+        return;
     }
     terminalOwner = pthread_self();
     for (int signalNumber : kJobSignals) {
-        struct sigaction action;
-        std::memset(&action, 0, sizeof action);
-        action.sa_handler = forwardJobSignal;
-        action.sa_flags = SA_RESTART;
-        sigemptyset(&action.sa_mask);
-        sigaction(signalNumber, &action, nullptr);
+        installHandler(signalNumber, forwardJobSignal, SA_RESTART);
     }
-    return true;
 }
 
 void addControlSignals(sigset_t* signals) {
@@ -192,7 +191,6 @@ void startConsole() {
         // A read from the background (a key the cycle had seen just as the operator typed bg)
         // then fails instead of stopping the viewer.
         signal(SIGTTIN, SIG_IGN);
-        // NOTE: without the pipe a Ctrl-Z stops the viewer as any program, terminal and all.
         forwardJobControl();
         takeTerminal();
     } else {

@@ -300,6 +300,13 @@ void restoreWindow(WindowHandle handle) {
     if (x11::isMinimized(window) && x11::windowManagerSupports(backend.netActiveWindow)) {
         x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
         XFlush(backend.display);
+        // Until mutter has done it: the layout then ends with the keyboard where the last
+        // activation put it, and the keyboard watch gives it back to the console at once, not
+        // after the operator's next key has gone to a player.
+        const long long until = monotonicMs() + kMinimizeTakenMs;
+        while (x11::isMinimized(window) && clientMapState(window) != -1 && monotonicMs() < until) {
+            sleepMs(kCheckMs);
+        }
     }
 }
 
