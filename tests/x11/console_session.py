@@ -131,7 +131,10 @@ class ConsoleSession:
 
     def outer_geometry(self, window):
         """The window's outer rectangle, frame included, and whether it is shown: viewable and
-        not minimized (mutter keeps minimized windows mapped)."""
+        not minimized (mutter keeps minimized windows mapped). None for no window (one not found
+        yet): xwininfo without a window would wait for a click."""
+        if window is None:
+            return None
         info = xtool(self.display, "xwininfo", "-id", str(window))
         value = lambda label: int(re.search(label + r":\s+(-?\d+)", info).group(1))
         left, right, top, bottom = 0, 0, 0, 0
