@@ -27,50 +27,47 @@ constexpr long kIconicState = 3;
 // request in its own time, and a loaded one (mutter beside four players on two cores) takes more
 // than the layout's pause.
 constexpr long long kMinimizeTakenMs = 1000;
-constexpr int kMaxMinimizing = 8;
 constexpr long long kManagedWithinMs = 500;
-constexpr int kMaxRefused = 8;
+constexpr int kSetSize = 8;
 
-// Windows the desktop once left elsewhere after every attempt (weston places every window
-// itself): they get one short attempt from then on, so that a layout does not wait on them.
-struct Refused {
-    Window windows[kMaxRefused];
+// A few windows: the players and the console, and a stale one or two at most.
+struct WindowSet {
+    Window windows[kSetSize];
     int count;
 };
 
-Refused refused;
-
-bool refusedBefore(Window window) {
-    for (int i = 0; i < refused.count; ++i) {
-        if (refused.windows[i] == window) {
+bool contains(const WindowSet& set, Window window) {
+    for (int i = 0; i < set.count; ++i) {
+        if (set.windows[i] == window) {
             return true;
         }
     }
     return false;
 }
 
-// The windows asked to be minimized that have not yet been seen minimized, and until when they
-// are waited for. A restore must not be taken for done before the minimize it follows: mutter
-// would minimize the window after it.
-struct Minimizing {
-    Window windows[kMaxMinimizing];
-    int count;
-    long long untilMs;
-};
+void add(WindowSet& set, Window window) {
+    if (!contains(set, window) && set.count < kSetSize) {
+        set.windows[set.count++] = window;
+    }
+}
 
-Minimizing minimizing;
-
-void noteMinimizing(Window window) {
-    minimizing.untilMs = platform::monotonicMs() + kMinimizeTakenMs;
-    for (int i = 0; i < minimizing.count; ++i) {
-        if (minimizing.windows[i] == window) {
+void remove(WindowSet& set, Window window) {
+    for (int i = 0; i < set.count; ++i) {
+        if (set.windows[i] == window) {
+            set.windows[i] = set.windows[--set.count];
             return;
         }
     }
-    if (minimizing.count < kMaxMinimizing) {
-        minimizing.windows[minimizing.count++] = window;
-    }
 }
+
+// Windows the desktop once left elsewhere after every attempt (weston places every window
+// itself): they get one short attempt from then on, so that a layout does not wait on them.
+WindowSet refused;
+// The windows asked to be minimized that have not yet been seen minimized, and until when they
+// are waited for. A restore must not be taken for done before the minimize it follows: mutter
+// would minimize the window after it.
+WindowSet minimizing;
+long long minimizingUntilMs;
 
 struct FrameExtents {
     long left, right, top, bottom;
@@ -166,37 +163,38 @@ bool placedByIpc(platform::WindowHandle handle) {
     return (backend.tilingIpc || isNative(handle)) && platform::x11::tilingIpcAnswers();
 }
 
-// Waits a while for the window manager to take on a window that has just shown (it gives it a
-// WM_STATE then): mutter drops a request for a window it does not manage yet.
-void awaitManaged(Window window) {
-    const long long until = platform::monotonicMs() + kManagedWithinMs;
-    long state[2] = {0, 0};
-    while (platform::x11::readProperty(window, backend.wmState, backend.wmState, 32, state, 2) <=
-               0 &&
-           clientMapState(window) != -1 && platform::monotonicMs() < until) {
+// Looks at `window` every few milliseconds until `done` holds for it or `untilMs` has come.
+void waitUntil(bool (*done)(Window), Window window, long long untilMs) {
+    while (!done(window) && platform::monotonicMs() < untilMs) {
         platform::sleepMs(kCheckMs);
     }
 }
 
-// Waits, up to the time the minimize requests have, until the window manager has taken the
-// request to minimize `window`, if one was sent; then forgets it.
-void awaitMinimize(Window window) {
-    int index = 0;
-    while (index < minimizing.count && minimizing.windows[index] != window) {
-        ++index;
+// The window manager has taken on the window (it gives it a WM_STATE then), or it is gone.
+bool managedOrGone(Window window) {
+    long state[2] = {0, 0};
+    return platform::x11::readProperty(window, backend.wmState, backend.wmState, 32, state, 2) >
+               0 ||
+           clientMapState(window) == -1;
+}
+
+bool outOfSightOrGone(Window window) {
+    return clientMapState(window) != IsViewable || platform::x11::isMinimized(window);
+}
+
+bool shownOrGone(Window window) {
+    return clientMapState(window) == -1 || !platform::x11::isMinimized(window);
+}
+
+// A minimize still on its way to the window manager is let through before the next request for
+// the same window (up to the time the minimize requests have): a restore or a move taken for
+// done before it would be undone by it.
+void letMinimizeThrough(Window window) {
+    if (contains(minimizing, window)) {
+        XSync(backend.display, False);
+        waitUntil(outOfSightOrGone, window, minimizingUntilMs);
+        remove(minimizing, window);
     }
-    if (index == minimizing.count) {
-        return;
-    }
-    XSync(backend.display, False);
-    while (platform::monotonicMs() < minimizing.untilMs) {
-        const int state = clientMapState(window);
-        if (state != IsViewable || platform::x11::isMinimized(window)) {
-            break;
-        }
-        platform::sleepMs(kCheckMs);
-    }
-    minimizing.windows[index] = minimizing.windows[--minimizing.count];
 }
 
 }  // namespace
@@ -254,7 +252,8 @@ void minimizeWindow(WindowHandle window) {
     } else if (x11::windowManagerRunning()) {
         XIconifyWindow(backend.display, static_cast<Window>(window),
                        DefaultScreen(backend.display));
-        noteMinimizing(static_cast<Window>(window));
+        add(minimizing, static_cast<Window>(window));
+        minimizingUntilMs = monotonicMs() + kMinimizeTakenMs;
     } else {
         // Without a window manager there is no iconic state: the window is taken off the screen.
         XUnmapWindow(backend.display, static_cast<Window>(window));
@@ -279,7 +278,7 @@ void restoreWindow(WindowHandle handle) {
         XFlush(backend.display);
         return;
     }
-    awaitMinimize(window);
+    letMinimizeThrough(window);
     XMapRaised(backend.display, window);
     // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves none
     // active; the layout's keyboard watch gives it back to the console in the next cycle.
@@ -303,10 +302,7 @@ void restoreWindow(WindowHandle handle) {
         // Until mutter has done it: the layout then ends with the keyboard where the last
         // activation put it, and the keyboard watch gives it back to the console at once, not
         // after the operator's next key has gone to a player.
-        const long long until = monotonicMs() + kMinimizeTakenMs;
-        while (x11::isMinimized(window) && clientMapState(window) != -1 && monotonicMs() < until) {
-            sleepMs(kCheckMs);
-        }
+        waitUntil(shownOrGone, window, monotonicMs() + kMinimizeTakenMs);
     }
 }
 
@@ -334,8 +330,11 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     // gets the ConfigureWindow request every ICCCM window manager honours, the frame's corner
     // at the place asked (NorthWest gravity).
     const bool ewmh = !ipc && x11::windowManagerSupports(backend.netMoveResizeWindow);
+    // Only once the window manager has taken on a window that has just shown: mutter drops a
+    // request for a window it does not manage yet.
     if (!ipc) {
-        awaitManaged(window);
+        letMinimizeThrough(window);
+        waitUntil(managedOrGone, window, monotonicMs() + kManagedWithinMs);
     }
     // The window manager is asked for the client inside the outer rectangle; what the client got
     // is read back (a native window's from sway's tree), and the request sent again while its
@@ -343,7 +342,7 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     // window it has just restored; a window manager that has just started may not have framed
     // the window yet; mutter places a window it has just taken on its own way after the first
     // requests; sway may keep a tiled window's size the moment it floats.
-    const int attempts = refusedBefore(window) ? 1 : kMoveAttempts;
+    const int attempts = contains(refused, window) ? 1 : kMoveAttempts;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
         const int clientLeft = coordinate(std::int64_t{left} + frame.left);
@@ -384,9 +383,7 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     if (!native && (!x11::isViewable(window) || x11::isMinimized(window))) {
         return true;
     }
-    if (!refusedBefore(window) && refused.count < kMaxRefused) {
-        refused.windows[refused.count++] = window;
-    }
+    add(refused, window);
     return false;
 }
 

@@ -102,44 +102,27 @@ const char* memberValue(const char* from, const char* end, const char* name) {
     return nullptr;
 }
 
-// The first member named `name` in [from, end) and the number after it; `at` is set past it.
+// The first member named `name` in [from, end) with a number for its value, and that number;
+// `at` is set past it.
 bool numberMember(const char* from, const char* end, const char* name, long* value,
                   const char** at) {
-    const std::size_t nameLength = std::strlen(name);
-    for (const char* c = from; c + nameLength + 2 <= end; ++c) {
-        if (*c != '"' || std::memcmp(c + 1, name, nameLength) != 0 || c[nameLength + 1] != '"') {
-            continue;
-        }
-        const char* v = c + nameLength + 2;
-        while (v < end && isSpace(*v)) {
-            ++v;
-        }
-        if (v >= end || *v != ':') {
-            continue;
-        }
-        ++v;
-        while (v < end && isSpace(*v)) {
-            ++v;
-        }
+    for (const char* v = memberValue(from, end, name); v != nullptr;
+         v = memberValue(v, end, name)) {
         const bool negative = v < end && *v == '-';
-        v += negative ? 1 : 0;
-        if (v >= end || *v < '0' || *v > '9') {
+        const char* digit = negative ? v + 1 : v;
+        if (digit >= end || *digit < '0' || *digit > '9') {
             continue;  // null, a string, an object
         }
         long number = 0;
-        while (v < end && *v >= '0' && *v <= '9' && number < 1000000000L) {
-            number = number * 10 + (*v++ - '0');
+        while (digit < end && *digit >= '0' && *digit <= '9' && number < 1000000000L) {
+            number = number * 10 + (*digit++ - '0');
         }
         *value = negative ? -number : number;
-        *at = v;
+        *at = digit;
         return true;
     }
     return false;
 }
-
-}  // namespace
-
-namespace {
 
 // A JSON boolean member: 1 true, 0 false, -1 absent.
 int booleanMember(const char* from, const char* end, const char* name) {
