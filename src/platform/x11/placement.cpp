@@ -29,6 +29,7 @@ constexpr long kIconicState = 3;
 constexpr long long kMinimizeTakenMs = 1000;
 constexpr long long kManagedWithinMs = 500;
 constexpr int kSetSize = 8;
+constexpr int kMaxClients = 1024;
 
 // A few windows: the players and the console, and a stale one or two at most.
 struct WindowSet {
@@ -68,6 +69,8 @@ WindowSet refused;
 // would minimize the window after it.
 WindowSet minimizing;
 long long minimizingUntilMs;
+// The windows mapped once more because the window manager had left them out of its clients.
+WindowSet remapped;
 
 struct FrameExtents {
     long left, right, top, bottom;
@@ -184,6 +187,40 @@ bool outOfSightOrGone(Window window) {
 
 bool shownOrGone(Window window) {
     return clientMapState(window) == -1 || !platform::x11::isMinimized(window);
+}
+
+long clients[kMaxClients];
+
+// The window manager lists the window among its clients, or keeps no such list (weston), or the
+// window is gone.
+bool listedOrGone(Window window) {
+    const long count = platform::x11::readProperty(backend.root, backend.netClientList, XA_WINDOW,
+                                                   32, clients, kMaxClients);
+    for (long i = 0; i < count; ++i) {
+        if (static_cast<Window>(clients[i]) == window) {
+            return true;
+        }
+    }
+    return count <= 0 || clientMapState(window) == -1;
+}
+
+// NOTE: sway 1.12 and labwc (wlroots 0.20) now and then take a window mapped on their Xwayland
+// half-way: it gets its WM_STATE but never a place on the screen, in their client list or in
+// sway's tree. Mapped once more, it is taken on. Done once for a window, and only for one that
+// is shown as far as X goes and still unlisted after the time a window manager takes.
+void takeOnStranded(Window window) {
+    if (contains(remapped, window) || clientMapState(window) != IsViewable) {
+        return;
+    }
+    waitUntil(listedOrGone, window, platform::monotonicMs() + kManagedWithinMs);
+    if (listedOrGone(window)) {
+        return;
+    }
+    add(remapped, window);
+    XUnmapWindow(backend.display, window);
+    XMapWindow(backend.display, window);
+    XSync(backend.display, False);
+    waitUntil(listedOrGone, window, platform::monotonicMs() + kManagedWithinMs);
 }
 
 // A minimize still on its way to the window manager is let through before the next request for
@@ -335,6 +372,9 @@ bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     if (!ipc) {
         letMinimizeThrough(window);
         waitUntil(managedOrGone, window, monotonicMs() + kManagedWithinMs);
+    }
+    if (!native) {
+        takeOnStranded(window);
     }
     // The window manager is asked for the client inside the outer rectangle; what the client got
     // is read back (a native window's from sway's tree), and the request sent again while its
