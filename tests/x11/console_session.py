@@ -118,7 +118,9 @@ class ConsoleSession:
 
     def console_window(self, timeout=5.0):
         """The console window, found by its layout title. NOTE: xdotool's search gives up on a
-        window tree that changes under it (a window manager reframing), so it is asked again."""
+        window tree that changes under it (a window manager reframing), so it is asked again.
+        mutter 44 and later draw an X11 window's frame in a window of another client that
+        carries the same title; the terminal's own window is the one the manager took on."""
         found = []
 
         def search():
@@ -127,7 +129,9 @@ class ConsoleSession:
             return bool(found)
 
         self.wait_until(search, timeout)
-        return int(found[0]) if found else None
+        managed = [window for window in found
+                   if "WM_STATE(WM_STATE)" in xtool(self.display, "xprop", "-id", window, "WM_STATE")]
+        return int((managed or found)[0]) if found else None
 
     def outer_geometry(self, window):
         """The window's outer rectangle, frame included, and whether it is shown: viewable and
