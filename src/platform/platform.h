@@ -159,13 +159,17 @@ void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree);
 
 void minimizeWindow(WindowHandle window);
 void restoreWindow(WindowHandle window);
-// The rectangle is the outer window, frame included, as the layout computed it from the command
-// line, which may be beyond any screen: the platform brings it into the range its window system
-// takes. Returns false when the window system was asked and, after its retries, still has the
-// window elsewhere (the desktop refused the request); true when it is in place, when the window
-// is gone or 0, and where the platform cannot tell.
-bool moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
+// Asks for the window to be placed. The rectangle is the outer window, frame included, as the
+// layout computed it from the command line, which may be beyond any screen: the platform brings
+// it into the range its window system takes. Several windows may be asked for before any is read
+// back, so that the window system carries the requests out together.
+void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
                 std::int64_t height);
+// Reads back the window's last move, asking again while it is elsewhere. Returns false when the
+// window system, after its retries, still has the window elsewhere (the desktop refused the
+// request); true when it is in place, when the window is gone or 0, and where the platform cannot
+// tell.
+bool windowPlaced(WindowHandle window);
 void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
 void sendKey(WindowHandle window, int virtualKey);

@@ -18,11 +18,11 @@ namespace {
 
 char titleText[platform::kWindowTitleSize];
 
-// Moves window `slot` (0 the console, else that player) and tells the operator the first time
-// the desktop leaves it elsewhere, so a grid that does not form is never a silent mystery.
-void place(int slot, platform::WindowHandle window, std::int64_t left, std::int64_t top,
-           std::int64_t width, std::int64_t height) {
-    if (platform::moveWindow(window, left, top, width, height) || placementRefusalTold[slot]) {
+// Reads back the move of window `slot` (0 the console, else that player) and tells the operator
+// the first time the desktop leaves it elsewhere, so a grid that does not form is never a silent
+// mystery.
+void readBack(int slot, platform::WindowHandle window) {
+    if (platform::windowPlaced(window) || placementRefusalTold[slot]) {
         return;
     }
     placementRefusalTold[slot] = true;
@@ -71,9 +71,10 @@ void arrangeWindows(int divisor) {
     // The geometry is taken as given, whatever its size: the sums are made wide enough for any
     // 32-bit numbers.
     using Wide = std::int64_t;
-    place(0, consoleWindow, Wide{s.INFOLEFT} + s.VLCLEFT,
-          (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP, Wide{s.INFOWIDTH} / divisor,
-          s.INFOHEIGHT);
+    platform::moveWindow(consoleWindow, Wide{s.INFOLEFT} + s.VLCLEFT,
+                         (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP,
+                         Wide{s.INFOWIDTH} / divisor, s.INFOHEIGHT);
+    readBack(0, consoleWindow);
     platform::sleepMs(kLayoutSettleMs);
 
     for (int player = 1; player <= kPlayerCount; ++player) {
@@ -84,8 +85,12 @@ void arrangeWindows(int divisor) {
     for (int player = 1; player <= kPlayerCount; ++player) {
         const int column = (player - 1) % 2;
         const int row = (player - 1) / 2;
-        place(player, playerTable[player].window, Wide{s.VLCLEFT} + column * width,
-              Wide{s.VLCTOP} + row * height, width, height);
+        platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
+                             Wide{s.VLCTOP} + row * height, width, height);
+    }
+    // All four asked for, then read back: the window manager carries them out together.
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        readBack(player, playerTable[player].window);
     }
 
     for (int player = 1; player <= kPlayerCount; ++player) {

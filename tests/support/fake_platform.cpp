@@ -289,10 +289,14 @@ void restoreWindow(WindowHandle window) {
     record("restore " + number(window));
 }
 
-bool moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
+void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
                 std::int64_t height) {
     record("move " + number(window) + " " + std::to_string(left) + " " + std::to_string(top) + " " +
            std::to_string(width) + " " + std::to_string(height));
+}
+
+bool windowPlaced(WindowHandle window) {
+    record("read-back " + number(window));
     for (WindowHandle refused : state.unplaceableWindows) {
         if (refused == window) {
             return false;

@@ -86,14 +86,17 @@ void restoreWindow(WindowHandle window) {
     }
 }
 
-bool moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
+void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
                 std::int64_t height) {
-    // MoveWindow's own flags (no z-order change, no activation, repainted), posted: Windows
-    // places a top-level window where it is asked, so there is nothing to read back.
+    // MoveWindow's own flags (no z-order change, no activation, repainted), posted.
     if (window != 0) {
         SetWindowPos(windowOf(window), nullptr, toInt(left), toInt(top), toInt(width),
                      toInt(height), SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     }
+}
+
+// Windows places a top-level window where it is asked: there is nothing to read back.
+bool windowPlaced(WindowHandle) {
     return true;
 }
 

@@ -18,10 +18,11 @@ namespace {
 using platform::x11::backend;
 
 constexpr int kCheckMs = 2;
-constexpr int kCheckCount = 50;
-// Each request is read back twice as long as the one before: 20, 40, 80 and 160 ms.
-constexpr int kFirstMoveCheckCount = 10;
-constexpr int kMoveAttempts = 4;
+// Each request is read back twice as long as the one before: 8, 16, 32, 64 and 128 ms. A request
+// that takes is carried out within a few milliseconds (mutter drops one now and then: it is sent
+// again soon); a loaded window manager gets a quarter of a second.
+constexpr long long kFirstMoveCheckMs = 8;
+constexpr int kMoveAttempts = 5;
 constexpr long kIconicState = 3;
 // How long after its minimize request a window may still be shown: a window manager takes the
 // request in its own time, and a loaded one (mutter beside four players on two cores) takes more
@@ -69,6 +70,12 @@ WindowSet refused;
 // would minimize the window after it.
 WindowSet minimizing;
 long long minimizingUntilMs;
+// The windows asked to be restored that have not yet been moved, and until when they are waited
+// for.
+WindowSet restoring;
+long long restoringUntilMs;
+// The windows whose frame has been waited for once.
+WindowSet framed;
 // The windows mapped once more because the window manager had left them out of its clients.
 WindowSet remapped;
 
@@ -114,6 +121,11 @@ bool sizeTaken(int actual, int wanted, int increment, int least) {
 }
 
 enum class Placed { kYes, kNo, kGone };
+
+bool sameFrame(const FrameExtents& one, const FrameExtents& other) {
+    return one.left == other.left && one.right == other.right && one.top == other.top &&
+           one.bottom == other.bottom;
+}
 
 // Whether the client stands at `left`, `top` with the size asked for, its own border included
 // (window managers that frame a window take its border away; i3 leaves xterm's).
@@ -181,6 +193,16 @@ bool managedOrGone(Window window) {
            clientMapState(window) == -1;
 }
 
+// The window manager has set the window's frame, as a window manager that tells frames does
+// once it has made one, or the window is gone.
+bool framedOrGone(Window window) {
+    long values[4];
+    return !platform::x11::windowManagerSupports(backend.netFrameExtents) ||
+           platform::x11::readProperty(window, backend.netFrameExtents, XA_CARDINAL, 32, values,
+                                       4) == 4 ||
+           clientMapState(window) == -1;
+}
+
 bool outOfSightOrGone(Window window) {
     return clientMapState(window) != IsViewable || platform::x11::isMinimized(window);
 }
@@ -232,6 +254,123 @@ void letMinimizeThrough(Window window) {
         waitUntil(outOfSightOrGone, window, minimizingUntilMs);
         remove(minimizing, window);
     }
+}
+
+// A restore on its way is waited for before the window is moved: the move would be dropped or
+// undone otherwise, and the layout ends with the keyboard where the last restore put it, so the
+// keyboard watch gives it back to the console at once, not after the operator's next key has
+// gone to a player.
+void letRestoreThrough(Window window) {
+    if (contains(restoring, window)) {
+        XSync(backend.display, False);
+        waitUntil(shownOrGone, window, restoringUntilMs);
+        remove(restoring, window);
+    }
+}
+
+// A move asked for and not yet read back: the layout asks for the four players' places one after
+// another and then reads them back, so that the window manager carries them out together.
+struct Move {
+    Window window;  // None for a free entry
+    int left, top, width, height;
+    int clientLeft, clientTop, clientWidth, clientHeight;
+    FrameExtents frame;  // the frame the client's rectangle was reckoned with
+    int attempt, attempts;
+    long long sentAtMs;  // -1: the window cannot be reached
+};
+
+Move moves[kSetSize];
+
+// The entry of `window`, or a free one (the oldest otherwise: a window never read back).
+Move& moveOf(Window window) {
+    Move* free = &moves[0];
+    for (Move& move : moves) {
+        if (move.window == window) {
+            return move;
+        }
+        free = move.window == None && free->window != None ? &move : free;
+    }
+    return *free;
+}
+
+// A window manager that honours _NET_MOVERESIZE_WINDOW is asked with it; one that does not gets
+// the ConfigureWindow request every ICCCM window manager honours, the frame's corner at the place
+// asked (NorthWest gravity); sway and i3 through their IPC. The window manager is asked for the
+// client inside the outer rectangle, the frame as it is now.
+void sendMove(Move& move) {
+    const Window window = move.window;
+    const platform::WindowHandle handle = static_cast<platform::WindowHandle>(window);
+    const bool ipc = placedByIpc(handle);
+    const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
+    move.frame = frame;
+    move.clientLeft = coordinate(std::int64_t{move.left} + frame.left);
+    move.clientTop = coordinate(std::int64_t{move.top} + frame.top);
+    move.clientWidth = extent(std::int64_t{move.width} - frame.left - frame.right);
+    move.clientHeight = extent(std::int64_t{move.height} - frame.top - frame.bottom);
+    if (ipc) {
+        platform::x11::tilingMove(handle, move.left, move.top, move.width, move.height);
+    } else if (platform::x11::windowManagerSupports(backend.netMoveResizeWindow)) {
+        // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
+        platform::x11::askWindowManager(window, backend.netMoveResizeWindow,
+                                        NorthWestGravity | (0xF << 8) | (2 << 12), move.left,
+                                        move.top, move.clientWidth, move.clientHeight);
+    } else {
+        XMoveResizeWindow(backend.display, window, move.left, move.top, move.clientWidth,
+                          move.clientHeight);
+    }
+    XFlush(backend.display);
+    move.sentAtMs = platform::monotonicMs();
+}
+
+// Reads back a move, asking again while the window is elsewhere: whether the window manager
+// carried it out. What the client got is read back (a native window's from sway's tree).
+// NOTE: openbox sometimes drops the first request for a window it has just restored; a window
+// manager that has just started may not have framed the window yet; mutter places a window it
+// has just taken on its own way after the first requests; sway may keep a tiled window's size
+// the moment it floats.
+bool carriedOut(Move& move) {
+    if (move.sentAtMs < 0) {
+        return false;
+    }
+    const Window window = move.window;
+    const platform::WindowHandle handle = static_cast<platform::WindowHandle>(window);
+    const bool native = isNative(handle);
+    const bool ipc = placedByIpc(handle);
+    for (;;) {
+        const Placed placed =
+            native
+                ? (platform::x11::tilingShows(handle, move.left, move.top, move.width, move.height)
+                       ? Placed::kYes
+                       : Placed::kNo)
+                : clientPlaced(window, move.clientLeft, move.clientTop, move.clientWidth,
+                               move.clientHeight);
+        // NOTE: mutter 44 and later frame a window through a client of their own, a moment
+        // after taking it on: a client placed inside no frame yet is asked again, in the frame.
+        const bool frameChanged =
+            placed != Placed::kGone && !ipc && !sameFrame(frameExtents(window), move.frame);
+        if (placed != Placed::kNo && !frameChanged) {
+            return true;
+        }
+        if (!frameChanged &&
+            platform::monotonicMs() < move.sentAtMs + (kFirstMoveCheckMs << move.attempt)) {
+            platform::sleepMs(kCheckMs);
+        } else if (move.attempt + 1 < move.attempts) {
+            ++move.attempt;
+            sendMove(move);
+        } else {
+            break;
+        }
+    }
+    // A window out of sight (minimized by H, or in the scratchpad) is one a desktop may place
+    // only when it is shown again: that is no refusal.
+    if (ipc && platform::x11::tilingHidden(handle)) {
+        return true;
+    }
+    if (!native && (!platform::x11::isViewable(window) || platform::x11::isMinimized(window))) {
+        return true;
+    }
+    add(refused, window);
+    return false;
 }
 
 }  // namespace
@@ -316,115 +455,77 @@ void restoreWindow(WindowHandle handle) {
         return;
     }
     letMinimizeThrough(window);
-    XMapRaised(backend.display, window);
-    // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves none
-    // active; the layout's keyboard watch gives it back to the console in the next cycle.
-    XSync(backend.display, False);
-    for (int check = 0; check < kCheckCount; ++check) {
-        const int state = clientMapState(window);
-        const bool minimized = x11::isMinimized(window);
-        if (state == -1 || (state == IsViewable && !minimized)) {
-            return;  // restored, or gone
-        }
-        if (state != IsUnmapped && minimized) {
-            break;  // mapped and still minimized: the map request was no restore to it
-        }
-        sleepMs(kCheckMs);
-    }
     // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
-    // asked by a pager (source 2) to activate it, mutter restores it.
-    if (x11::isMinimized(window) && x11::windowManagerSupports(backend.netActiveWindow)) {
+    // asked by a pager (source 2) to activate it, mutter restores it. Other window managers
+    // restore a minimized window they unmapped when it is mapped again.
+    if (x11::isMinimized(window) && clientMapState(window) != IsUnmapped &&
+        x11::windowManagerSupports(backend.netActiveWindow)) {
         x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
-        XFlush(backend.display);
-        // Until mutter has done it: the layout then ends with the keyboard where the last
-        // activation put it, and the keyboard watch gives it back to the console at once, not
-        // after the operator's next key has gone to a player.
-        waitUntil(shownOrGone, window, monotonicMs() + kMinimizeTakenMs);
+    } else {
+        // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves
+        // none active; the layout's keyboard watch gives it back to the console.
+        XMapRaised(backend.display, window);
     }
+    XFlush(backend.display);
+    // The four restores are on their way together; each window's move waits for its own.
+    add(restoring, window);
+    restoringUntilMs = monotonicMs() + kMinimizeTakenMs;
 }
 
-bool moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wantedTop,
+void moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wantedTop,
                 std::int64_t wantedWidth, std::int64_t wantedHeight) {
     if (backend.display == nullptr || handle == 0) {
-        return true;
+        return;
     }
-    const int left = coordinate(wantedLeft);
-    const int top = coordinate(wantedTop);
-    const int width = extent(wantedWidth);
-    const int height = extent(wantedHeight);
     const Window window = static_cast<Window>(handle);
+    Move& move = moveOf(window);
+    move.window = window;
+    move.left = coordinate(wantedLeft);
+    move.top = coordinate(wantedTop);
+    move.width = extent(wantedWidth);
+    move.height = extent(wantedHeight);
+    move.attempt = 0;
+    move.attempts = contains(refused, window) ? 1 : kMoveAttempts;
     const bool native = isNative(handle);
     const bool ipc = placedByIpc(handle);
     if (native && !ipc) {
-        return false;
+        move.sentAtMs = -1;  // no way to reach it
+        return;
     }
     if (!ipc && !x11::windowManagerRunning()) {
-        XMoveResizeWindow(backend.display, window, left, top, width, height);
+        XMoveResizeWindow(backend.display, window, move.left, move.top, move.width, move.height);
         XFlush(backend.display);
-        return true;
+        move.window = None;  // nothing to read back
+        return;
     }
-    // A window manager that honours _NET_MOVERESIZE_WINDOW is asked with it; one that does not
-    // gets the ConfigureWindow request every ICCCM window manager honours, the frame's corner
-    // at the place asked (NorthWest gravity).
-    const bool ewmh = !ipc && x11::windowManagerSupports(backend.netMoveResizeWindow);
     // Only once the window manager has taken on a window that has just shown: mutter drops a
     // request for a window it does not manage yet.
     if (!ipc) {
         letMinimizeThrough(window);
+        letRestoreThrough(window);
         waitUntil(managedOrGone, window, monotonicMs() + kManagedWithinMs);
+        // NOTE: mutter 44 and later frame a window through a client of their own, a moment after
+        // taking it on: a client placed before would end inside a frame that adds to its size.
+        if (!contains(framed, window)) {
+            waitUntil(framedOrGone, window, monotonicMs() + kManagedWithinMs);
+            add(framed, window);
+        }
     }
     if (!native) {
         takeOnStranded(window);
     }
-    // The window manager is asked for the client inside the outer rectangle; what the client got
-    // is read back (a native window's from sway's tree), and the request sent again while its
-    // place or size is not the one asked. NOTE: openbox sometimes drops the first request for a
-    // window it has just restored; a window manager that has just started may not have framed
-    // the window yet; mutter places a window it has just taken on its own way after the first
-    // requests; sway may keep a tiled window's size the moment it floats.
-    const int attempts = contains(refused, window) ? 1 : kMoveAttempts;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
-        const int clientLeft = coordinate(std::int64_t{left} + frame.left);
-        const int clientTop = coordinate(std::int64_t{top} + frame.top);
-        const int clientWidth = extent(std::int64_t{width} - frame.left - frame.right);
-        const int clientHeight = extent(std::int64_t{height} - frame.top - frame.bottom);
-        if (ipc) {
-            x11::tilingMove(handle, left, top, width, height);
-        } else if (ewmh) {
-            // NorthWest gravity, x, y, width and height given, sent by a pager-like tool
-            // (source 2).
-            x11::askWindowManager(window, backend.netMoveResizeWindow,
-                                  NorthWestGravity | (0xF << 8) | (2 << 12), left, top, clientWidth,
-                                  clientHeight);
-            XFlush(backend.display);
-        } else {
-            XMoveResizeWindow(backend.display, window, left, top, clientWidth, clientHeight);
-            XFlush(backend.display);
-        }
-        // A request that takes is done within a few milliseconds; one that was dropped is sent
-        // again soon.
-        for (int check = 0; check < kFirstMoveCheckCount << attempt; ++check) {
-            sleepMs(kCheckMs);
-            const Placed placed =
-                native ? (x11::tilingShows(handle, left, top, width, height) ? Placed::kYes
-                                                                             : Placed::kNo)
-                       : clientPlaced(window, clientLeft, clientTop, clientWidth, clientHeight);
-            if (placed != Placed::kNo) {
-                return true;
-            }
+    sendMove(move);
+}
+
+bool windowPlaced(WindowHandle handle) {
+    for (Move& move : moves) {
+        if (handle != 0 && move.window == static_cast<Window>(handle)) {
+            const bool placed = backend.display == nullptr || carriedOut(move);
+            move.window = None;
+            return placed;
         }
     }
-    // A window out of sight (minimized by H, or in the scratchpad) is one a desktop may place
-    // only when it is shown again: that is no refusal.
-    if (ipc && x11::tilingHidden(handle)) {
-        return true;
-    }
-    if (!native && (!x11::isViewable(window) || x11::isMinimized(window))) {
-        return true;
-    }
-    add(refused, window);
-    return false;
+    return true;
 }
 
 }  // namespace platform
