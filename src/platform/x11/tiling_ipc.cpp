@@ -29,6 +29,8 @@ constexpr std::size_t kCommandSize = 256;
 constexpr std::size_t kReplySize = 65536;
 // For the whole reply, however it comes.
 constexpr int kReplyTimeoutMs = 1000;
+// The largest character cell a terminal keeps its window to, in pixels.
+constexpr int kLargestCell = 48;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
 
@@ -244,8 +246,13 @@ bool tilingShows(WindowHandle window, int left, int top, int width, int height) 
     if (!findNode(window, &node)) {
         return true;  // nothing to compare with
     }
-    return node.rect.x == left && node.rect.y == top && node.rect.width == width &&
-           node.rect.height == height;
+    // NOTE: foot keeps a floating window to whole character cells: a size up to a cell short of
+    // the one asked for is the one asked for.
+    const auto sizeTaken = [](int actual, int wanted) {
+        return actual <= wanted && actual > wanted - kLargestCell;
+    };
+    return node.rect.x == left && node.rect.y == top && sizeTaken(node.rect.width, width) &&
+           sizeTaken(node.rect.height, height);
 }
 
 void tilingFocus(WindowHandle window) {
