@@ -281,7 +281,7 @@ struct Move {
 
 Move moves[kSetSize];
 
-// The entry of `window`, or a free one (the oldest otherwise: a window never read back).
+// The entry of `window`, or a free one (the first otherwise: a window never read back).
 Move& moveOf(Window window) {
     Move* free = &moves[0];
     for (Move& move : moves) {
