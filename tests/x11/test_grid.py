@@ -300,6 +300,11 @@ def test_every_way_out_ends_with_exiting_code_0_and_no_players(session, how):
     players = session.running_players()
     assert len(players) == 4
     viewer = session.viewer_pid()
+    if how in ("enter", "ctrl-c") and session.with_window_manager:
+        # Typed as an operator would, once the keyboard is back on the console after the layout
+        # (a desktop may give it to a player it restored; the viewer takes it back next cycle).
+        console = session.console_window()
+        assert session.wait_until(lambda: session.focus() == console, KEYBOARD_SETTLE_SECONDS)
     if how == "enter":
         session.type_keys("Return")
     elif how == "ctrl-c":
