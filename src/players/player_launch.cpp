@@ -109,6 +109,12 @@ void findWindows() {
             tellMissingPlayers();
         }
     }
+    // NOTE: some window managers leave a window out of their own list now and then (labwc):
+    // the console not found with the players is looked for once through every window.
+    if (found == kPlayerCount && consoleWindow == 0) {
+        int more = 0;
+        platform::listTopLevelWindows(takeWindow, &more, true);
+    }
     // A terminal that is no window of the players' window system is never found: the layout
     // goes on without it, and the operator is told why once.
     if (found == kPlayerCount && consoleWindow == 0 && platform::consoleMayBeOutOfReach()) {

@@ -277,6 +277,11 @@ void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
             return;
         }
     }
+    for (const WindowInfo& window : state.treeOnlyWindows) {
+        if (wholeTree && !visit(window, context)) {
+            return;
+        }
+    }
 }
 
 // What the core asks, window 0 included: that window 0 does nothing is each real platform's

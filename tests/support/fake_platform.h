@@ -50,6 +50,8 @@ struct State {
     std::vector<std::pair<std::uint32_t, int>> endedProcesses;
     // Windows that appear only from the n-th listing on: (listing number, window).
     std::vector<std::pair<int, platform::WindowInfo>> laterWindows;
+    // Windows found only by a walk through every window (left out of the window manager's list).
+    std::vector<platform::WindowInfo> treeOnlyWindows;
     // Windows the desktop will not place where asked.
     std::vector<platform::WindowHandle> unplaceableWindows;
 

@@ -28,6 +28,7 @@ protected:
         viewerSettings.IPPORT = 5000;
         std::strcpy(playerPath, "/usr/bin/vlc");
         std::strcpy(programName, "rezerivove");
+        consoleWindow = 0;
     }
 
     static std::vector<platform::WindowHandle> playerWindows() {
@@ -88,12 +89,17 @@ TEST_F(PlayerLaunch, AConsoleOutOfReachIsToldOnceWhereItMayBe) {
     const char kTold[] =
         "This console window cannot be placed: on Wayland, run the viewer in an X11 terminal "
         "such as xterm\r\n";
+    // Where the console is: nowhere, in the window manager's list, or left out of it (labwc now
+    // and then) and found by the one look through every window once the players are found.
+    enum class Console { kNowhere, kListed, kOnlyInTheTree };
     struct Case {
         bool outOfReach;
-        bool consoleShown;
+        Console console;
         std::string output;
     };
-    for (const Case& c : {Case{true, false, kTold}, Case{true, true, ""}, Case{false, false, ""}}) {
+    for (const Case& c :
+         {Case{true, Console::kNowhere, kTold}, Case{true, Console::kListed, ""},
+          Case{true, Console::kOnlyInTheTree, ""}, Case{false, Console::kNowhere, ""}}) {
         SetUp();
         fake::state.consoleOutOfReach = c.outOfReach;
         launchPlayers();
@@ -101,11 +107,15 @@ TEST_F(PlayerLaunch, AConsoleOutOfReachIsToldOnceWhereItMayBe) {
         fake::state.windows = {fake::window(12, 1002, "VLC media player"),
                                fake::window(13, 1003, "VLC media player"),
                                fake::window(14, 1004, "VLC media player")};
-        if (c.consoleShown) {
+        if (c.console == Console::kListed) {
             fake::state.windows.push_back(fake::window(30, 77, "rezerivove"));
+        } else if (c.console == Console::kOnlyInTheTree) {
+            fake::state.treeOnlyWindows = {fake::window(30, 77, "rezerivove")};
         }
         findWindows();
-        EXPECT_EQ(fake::state.output, c.output) << c.outOfReach << c.consoleShown;
+        EXPECT_EQ(fake::state.output, c.output) << c.outOfReach << int(c.console);
+        EXPECT_EQ(consoleWindow, c.console == Console::kNowhere ? 0u : 30u) << int(c.console);
+        EXPECT_EQ(playerWindows(), (std::vector<platform::WindowHandle>{11, 12, 13, 14}));
     }
 }
 
@@ -131,7 +141,8 @@ TEST_F(PlayerLaunch, EnterEndsTheWaitAsAnInterruptDoesAndOtherKeysWait) {
 TEST_F(PlayerLaunch, PlayersThatDoNotShowAreLookedForEverywhereAndNamedOnce) {
     launchPlayers();
     fake::state.windows = {fake::window(11, 1001, "VLC media player"),
-                           fake::window(13, 1003, "VLC media player")};
+                           fake::window(13, 1003, "VLC media player"),
+                           fake::window(30, 77, "rezerivove")};
     fake::state.laterWindows = {{150, fake::window(12, 1002, "VLC media player")},
                                 {150, fake::window(14, 1004, "VLC media player")}};
     findWindows();
