@@ -74,7 +74,6 @@ void arrangeWindows(int divisor) {
     platform::moveWindow(consoleWindow, Wide{s.INFOLEFT} + s.VLCLEFT,
                          (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP,
                          Wide{s.INFOWIDTH} / divisor, s.INFOHEIGHT);
-    readBack(0, consoleWindow);
     platform::sleepMs(kLayoutSettleMs);
 
     for (int player = 1; player <= kPlayerCount; ++player) {
@@ -88,7 +87,9 @@ void arrangeWindows(int divisor) {
         platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
                              Wide{s.VLCTOP} + row * height, width, height);
     }
-    // All four asked for, then read back: the window manager carries them out together.
+    // All four asked for, then read back with the console's, asked for before the pause: the
+    // window manager carries them out together, the console's while it minimizes the players.
+    readBack(0, consoleWindow);
     for (int player = 1; player <= kPlayerCount; ++player) {
         readBack(player, playerTable[player].window);
     }

@@ -43,11 +43,11 @@ TEST_F(WindowLayout, FullSizeInItsOrder) {
               (Calls{// first of all the keyboard is kept on the console
                      "watchKeyboard 50 11 12 13 14", "minimize 11", "minimize 12", "minimize 13",
                      "minimize 14", "title 50 rezerivove : Tarnvale Multi VLC Viewer",
-                     "move 50 0 570 960 200", "read-back 50", "sleep 100", "restore 11",
-                     "restore 12", "restore 13", "restore 14", "move 11 0 0 480 270",
-                     "move 12 480 0 480 270", "move 13 0 270 480 270", "move 14 480 270 480 270",
-                     // asked for together, then read back
-                     "read-back 11", "read-back 12", "read-back 13", "read-back 14",
+                     "move 50 0 570 960 200", "sleep 100", "restore 11", "restore 12", "restore 13",
+                     "restore 14", "move 11 0 0 480 270", "move 12 480 0 480 270",
+                     "move 13 0 270 480 270", "move 14 480 270 480 270",
+                     // asked for together, then read back, the console's first
+                     "read-back 50", "read-back 11", "read-back 12", "read-back 13", "read-back 14",
                      "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
                      "title 12 2: udp://@239.1.2.3:5042  Tarnvale",
                      "title 13 3: udp://@239.1.2.3:5043  Tarnvale",

@@ -18,11 +18,16 @@ namespace {
 using platform::x11::backend;
 
 constexpr int kCheckMs = 2;
-// Each request is read back twice as long as the one before: 8, 16, 32, 64 and 128 ms. A request
-// that takes is carried out within a few milliseconds (mutter drops one now and then: it is sent
-// again soon); a loaded window manager gets a quarter of a second.
+// Each request is read back twice as long as the one before. A window manager's request that
+// takes is carried out within a few milliseconds, and one dropped is sent again soon (mutter
+// drops some as it restores a window): 8, 16, 32, 64 and 128 ms. A tiling desktop's command is
+// carried out when its reply comes, but a terminal that resizes itself under sway, on a loaded
+// machine, may take a few hundred milliseconds, and asked again too often, takes longer: 20,
+// 40, 80 and 160 ms.
 constexpr long long kFirstMoveCheckMs = 8;
 constexpr int kMoveAttempts = 5;
+constexpr long long kFirstCommandCheckMs = 20;
+constexpr int kCommandAttempts = 4;
 constexpr long kIconicState = 3;
 // How long after its minimize request a window may still be shown: a window manager takes the
 // request in its own time, and a loaded one (mutter beside four players on two cores) takes more
@@ -276,6 +281,7 @@ struct Move {
     int clientLeft, clientTop, clientWidth, clientHeight;
     FrameExtents frame;  // the frame the client's rectangle was reckoned with
     int attempt, attempts;
+    long long firstCheckMs;
     long long sentAtMs;  // -1: the window cannot be reached
 };
 
@@ -352,7 +358,7 @@ bool carriedOut(Move& move) {
             return true;
         }
         if (!frameChanged &&
-            platform::monotonicMs() < move.sentAtMs + (kFirstMoveCheckMs << move.attempt)) {
+            platform::monotonicMs() < move.sentAtMs + (move.firstCheckMs << move.attempt)) {
             platform::sleepMs(kCheckMs);
         } else if (move.attempt + 1 < move.attempts) {
             ++move.attempt;
@@ -484,10 +490,11 @@ void moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     move.top = coordinate(wantedTop);
     move.width = extent(wantedWidth);
     move.height = extent(wantedHeight);
-    move.attempt = 0;
-    move.attempts = contains(refused, window) ? 1 : kMoveAttempts;
     const bool native = isNative(handle);
     const bool ipc = placedByIpc(handle);
+    move.attempt = 0;
+    move.attempts = contains(refused, window) ? 1 : ipc ? kCommandAttempts : kMoveAttempts;
+    move.firstCheckMs = ipc ? kFirstCommandCheckMs : kFirstMoveCheckMs;
     if (native && !ipc) {
         move.sentAtMs = -1;  // no way to reach it
         return;
