@@ -72,6 +72,11 @@ bool windowManagerSupports(Atom request);
 // Loads the keyboard map and looks up the letters' key codes.
 void lookUpLetterKeycodes();
 
+// ---- window_list.cpp ---------------------------------------------------------------------------
+
+// The window manager lists `window` among its clients, or keeps no such list (weston).
+bool windowManagerLists(Window window);
+
 // ---- placement.cpp -----------------------------------------------------------------------------
 
 // The window's ICCCM state is Iconic, or the window manager marks it hidden.

@@ -35,7 +35,7 @@ constexpr long kIconicState = 3;
 constexpr long long kMinimizeTakenMs = 1000;
 constexpr long long kManagedWithinMs = 500;
 constexpr int kSetSize = 8;
-constexpr int kMaxClients = 1024;
+constexpr int kRemapAttempts = 3;
 
 // A few windows: the players and the console, and a stale one or two at most.
 struct WindowSet {
@@ -70,15 +70,18 @@ void remove(WindowSet& set, Window window) {
 // Windows the desktop once left elsewhere after every attempt (weston places every window
 // itself): they get one short attempt from then on, so that a layout does not wait on them.
 WindowSet refused;
-// The windows asked to be minimized that have not yet been seen minimized, and until when they
-// are waited for. A restore must not be taken for done before the minimize it follows: mutter
-// would minimize the window after it.
-WindowSet minimizing;
-long long minimizingUntilMs;
-// The windows asked to be restored that have not yet been moved, and until when they are waited
-// for.
-WindowSet restoring;
-long long restoringUntilMs;
+// Requests on their way to the window manager: the windows they were sent for, and until when
+// the next request for the same window waits for them to be carried out.
+struct Pending {
+    WindowSet windows;
+    long long untilMs;
+};
+
+// Minimizes not yet seen taken: a restore must not be taken for done before the minimize it
+// follows (mutter would minimize the window after it), nor a move.
+Pending minimizing;
+// Restores not yet seen taken: the window's move waits for its own.
+Pending restoring;
 // The windows whose frame has been waited for once.
 WindowSet framed;
 // The windows mapped once more because the window manager had left them out of its clients.
@@ -126,11 +129,6 @@ bool sizeTaken(int actual, int wanted, int increment, int least) {
 }
 
 enum class Placed { kYes, kNo, kGone };
-
-bool sameFrame(const FrameExtents& one, const FrameExtents& other) {
-    return one.left == other.left && one.right == other.right && one.top == other.top &&
-           one.bottom == other.bottom;
-}
 
 // Whether the client stands at `left`, `top` with the size asked for, its own border included
 // (window managers that frame a window take its border away; i3 leaves xterm's).
@@ -216,25 +214,15 @@ bool shownOrGone(Window window) {
     return clientMapState(window) == -1 || !platform::x11::isMinimized(window);
 }
 
-long clients[kMaxClients];
-
-// The window manager lists the window among its clients, or keeps no such list (weston), or the
-// window is gone.
 bool listedOrGone(Window window) {
-    const long count = platform::x11::readProperty(backend.root, backend.netClientList, XA_WINDOW,
-                                                   32, clients, kMaxClients);
-    for (long i = 0; i < count; ++i) {
-        if (static_cast<Window>(clients[i]) == window) {
-            return true;
-        }
-    }
-    return count <= 0 || clientMapState(window) == -1;
+    return platform::x11::windowManagerLists(window) || clientMapState(window) == -1;
 }
 
 // NOTE: sway 1.12 and labwc (wlroots 0.20) now and then take a window mapped on their Xwayland
 // half-way: it gets its WM_STATE but never a place on the screen, in their client list or in
-// sway's tree. Mapped once more, it is taken on. Done once for a window, and only for one that
-// is shown as far as X goes and still unlisted after the time a window manager takes.
+// sway's tree. Mapped once more (a few times at most: the new map may go the same way), it is
+// taken on. Done at one layout for a window, and only for one that is shown as far as X goes and
+// still unlisted after the time a window manager takes.
 void takeOnStranded(Window window) {
     if (contains(remapped, window) || clientMapState(window) != IsViewable) {
         return;
@@ -244,32 +232,29 @@ void takeOnStranded(Window window) {
         return;
     }
     add(remapped, window);
-    XUnmapWindow(backend.display, window);
-    XMapWindow(backend.display, window);
-    XSync(backend.display, False);
-    waitUntil(listedOrGone, window, platform::monotonicMs() + kManagedWithinMs);
-}
-
-// A minimize still on its way to the window manager is let through before the next request for
-// the same window (up to the time the minimize requests have): a restore or a move taken for
-// done before it would be undone by it.
-void letMinimizeThrough(Window window) {
-    if (contains(minimizing, window)) {
+    for (int attempt = 0; attempt < kRemapAttempts && !listedOrGone(window); ++attempt) {
+        XUnmapWindow(backend.display, window);
+        XMapWindow(backend.display, window);
         XSync(backend.display, False);
-        waitUntil(outOfSightOrGone, window, minimizingUntilMs);
-        remove(minimizing, window);
+        waitUntil(listedOrGone, window, platform::monotonicMs() + kManagedWithinMs);
     }
 }
 
-// A restore on its way is waited for before the window is moved: the move would be dropped or
-// undone otherwise, and the layout ends with the keyboard where the last restore put it, so the
+void note(Pending& pending, Window window) {
+    add(pending.windows, window);
+    pending.untilMs = platform::monotonicMs() + kMinimizeTakenMs;
+}
+
+// A request still on its way for `window` is let through (until `done` holds, up to the time the
+// requests have) before the next one: a request taken for done before it would be undone by it.
+// After the restores the layout also ends with the keyboard where the last one put it, so the
 // keyboard watch gives it back to the console at once, not after the operator's next key has
 // gone to a player.
-void letRestoreThrough(Window window) {
-    if (contains(restoring, window)) {
+void letThrough(Pending& pending, bool (*done)(Window), Window window) {
+    if (contains(pending.windows, window)) {
         XSync(backend.display, False);
-        waitUntil(shownOrGone, window, restoringUntilMs);
-        remove(restoring, window);
+        waitUntil(done, window, pending.untilMs);
+        remove(pending.windows, window);
     }
 }
 
@@ -279,9 +264,7 @@ struct Move {
     Window window;  // None for a free entry
     int left, top, width, height;
     int clientLeft, clientTop, clientWidth, clientHeight;
-    FrameExtents frame;  // the frame the client's rectangle was reckoned with
-    int attempt, attempts;
-    long long firstCheckMs;
+    int attempt;
     long long sentAtMs;  // -1: the window cannot be reached
 };
 
@@ -308,7 +291,6 @@ void sendMove(Move& move) {
     const platform::WindowHandle handle = static_cast<platform::WindowHandle>(window);
     const bool ipc = placedByIpc(handle);
     const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
-    move.frame = frame;
     move.clientLeft = coordinate(std::int64_t{move.left} + frame.left);
     move.clientTop = coordinate(std::int64_t{move.top} + frame.top);
     move.clientWidth = extent(std::int64_t{move.width} - frame.left - frame.right);
@@ -342,6 +324,8 @@ bool carriedOut(Move& move) {
     const platform::WindowHandle handle = static_cast<platform::WindowHandle>(window);
     const bool native = isNative(handle);
     const bool ipc = placedByIpc(handle);
+    const int attempts = contains(refused, window) ? 1 : ipc ? kCommandAttempts : kMoveAttempts;
+    const long long firstCheckMs = ipc ? kFirstCommandCheckMs : kFirstMoveCheckMs;
     for (;;) {
         const Placed placed =
             native
@@ -350,17 +334,12 @@ bool carriedOut(Move& move) {
                        : Placed::kNo)
                 : clientPlaced(window, move.clientLeft, move.clientTop, move.clientWidth,
                                move.clientHeight);
-        // NOTE: mutter 44 and later frame a window through a client of their own, a moment
-        // after taking it on: a client placed inside no frame yet is asked again, in the frame.
-        const bool frameChanged =
-            placed != Placed::kGone && !ipc && !sameFrame(frameExtents(window), move.frame);
-        if (placed != Placed::kNo && !frameChanged) {
+        if (placed != Placed::kNo) {
             return true;
         }
-        if (!frameChanged &&
-            platform::monotonicMs() < move.sentAtMs + (move.firstCheckMs << move.attempt)) {
+        if (platform::monotonicMs() < move.sentAtMs + (firstCheckMs << move.attempt)) {
             platform::sleepMs(kCheckMs);
-        } else if (move.attempt + 1 < move.attempts) {
+        } else if (move.attempt + 1 < attempts) {
             ++move.attempt;
             sendMove(move);
         } else {
@@ -434,8 +413,7 @@ void minimizeWindow(WindowHandle window) {
     } else if (x11::windowManagerRunning()) {
         XIconifyWindow(backend.display, static_cast<Window>(window),
                        DefaultScreen(backend.display));
-        add(minimizing, static_cast<Window>(window));
-        minimizingUntilMs = monotonicMs() + kMinimizeTakenMs;
+        note(minimizing, static_cast<Window>(window));
     } else {
         // Without a window manager there is no iconic state: the window is taken off the screen.
         XUnmapWindow(backend.display, static_cast<Window>(window));
@@ -460,7 +438,7 @@ void restoreWindow(WindowHandle handle) {
         XFlush(backend.display);
         return;
     }
-    letMinimizeThrough(window);
+    letThrough(minimizing, outOfSightOrGone, window);
     // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
     // asked by a pager (source 2) to activate it, mutter restores it. Other window managers
     // restore a minimized window they unmapped when it is mapped again.
@@ -474,8 +452,7 @@ void restoreWindow(WindowHandle handle) {
     }
     XFlush(backend.display);
     // The four restores are on their way together; each window's move waits for its own.
-    add(restoring, window);
-    restoringUntilMs = monotonicMs() + kMinimizeTakenMs;
+    note(restoring, window);
 }
 
 void moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wantedTop,
@@ -493,8 +470,6 @@ void moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     const bool native = isNative(handle);
     const bool ipc = placedByIpc(handle);
     move.attempt = 0;
-    move.attempts = contains(refused, window) ? 1 : ipc ? kCommandAttempts : kMoveAttempts;
-    move.firstCheckMs = ipc ? kFirstCommandCheckMs : kFirstMoveCheckMs;
     if (native && !ipc) {
         move.sentAtMs = -1;  // no way to reach it
         return;
@@ -508,8 +483,8 @@ void moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wante
     // Only once the window manager has taken on a window that has just shown: mutter drops a
     // request for a window it does not manage yet.
     if (!ipc) {
-        letMinimizeThrough(window);
-        letRestoreThrough(window);
+        letThrough(minimizing, outOfSightOrGone, window);
+        letThrough(restoring, shownOrGone, window);
         waitUntil(managedOrGone, window, monotonicMs() + kManagedWithinMs);
         // NOTE: mutter 44 and later frame a window through a client of their own, a moment after
         // taking it on: a client placed before would end inside a frame that adds to its size.

@@ -97,6 +97,21 @@ long listClients(bool wholeTree) {
 
 }  // namespace
 
+namespace platform::x11 {
+
+bool windowManagerLists(Window window) {
+    const long count =
+        readProperty(backend.root, backend.netClientList, XA_WINDOW, 32, windows, kMaxWindows);
+    for (long i = 0; i < count; ++i) {
+        if (static_cast<Window>(windows[i]) == window) {
+            return true;
+        }
+    }
+    return count <= 0;
+}
+
+}  // namespace platform::x11
+
 namespace platform {
 
 void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
