@@ -371,3 +371,27 @@ def test_window_manager_restarted_mid_run(session):
     session.type_keys("Return")
     assert session.exit_code() == 0
     assert session.running_players() == []
+
+
+def test_minimizes_taken_late_leave_the_grid_shown(session):
+    """A loaded window manager may take the players' minimizes only after the viewer has restored
+    them: the grid must still stand shown once it has caught up. Stopped, it takes nothing."""
+    process = session.server.window_manager
+    if process is None or session.tiling():
+        pytest.skip("needs an X window manager of its own to stop")
+    assert session.wait_for_grid()
+    session.type_keys("y")
+    assert_layout_players(session, 2)
+    assert session.wait_until(lambda: session.focus() == session.console_window(),
+                              KEYBOARD_SETTLE_SECONDS)
+    os.killpg(process.pid, signal.SIGSTOP)
+    try:
+        xtool(session.display, "xdotool", "key", "y")
+        # The viewer's layout ends with the desktop's refusal, told on the console.
+        assert session.wait_until(
+            lambda: b"did not place" in session.console_output(), LAYOUT_SECONDS)
+    finally:
+        os.killpg(process.pid, signal.SIGCONT)
+    assert_layout_players(session, 1)
+    session.type_keys("Return")
+    assert session.exit_code() == 0

@@ -111,6 +111,16 @@ class VlcGrid:
     def window(self, player):
         return windows_by_pid(self.session).get(self.players[player])
 
+    def described(self, player):
+        """What a failed check on a player's window reports: its title, or why there is none."""
+        pid = self.players[player]
+        if not os.path.exists(f"/proc/{pid}"):
+            return f"player {player} (pid {pid}) has ended"
+        window = self.window(player)
+        if window is None:
+            return f"player {player} (pid {pid}) runs with no window in the desktop's list"
+        return self.session.title(window)
+
     def wait_for_grid(self, divisor=1):
         cells = grid_cells(*GEOMETRY[:4], divisor)
         session = self.session
@@ -194,11 +204,11 @@ def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records(deskt
 
         send_udp(grid.base + 1, b"$0,1\r\n$94,Studio A\r\n$0,2\r\n$96,3\r\n$0,0\r\n")
         assert session.wait_until(lambda: session.title(grid.window(1)) == "Studio A", 10), \
-            session.title(grid.window(1))
+            grid.described(1)
         # S stops player 2; VLC then shows its own title again.
         assert session.wait_until(
             lambda: session.title(grid.window(2)) == "VLC media player", 10), \
-            session.title(grid.window(2))
+            grid.described(2)
 
         xtool(session.display, "xdotool", "key", "Return")
         assert session.exit_code(20) == 0

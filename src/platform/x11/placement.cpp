@@ -438,11 +438,15 @@ void restoreWindow(WindowHandle handle) {
         XFlush(backend.display);
         return;
     }
+    const bool minimizeAsked = contains(minimizing.windows, window);
     letThrough(minimizing, outOfSightOrGone, window);
     // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
     // asked by a pager (source 2) to activate it, mutter restores it. Other window managers
-    // restore a minimized window they unmapped when it is mapped again.
-    if (x11::isMinimized(window) && clientMapState(window) != IsUnmapped &&
+    // restore a minimized window they unmapped when it is mapped again. A window manager that
+    // has still not taken the minimize (a loaded one) would take it after a map and leave the
+    // window minimized; asked to activate the window after the minimize, it restores it.
+    const bool minimizeLate = minimizeAsked && !outOfSightOrGone(window);
+    if (((x11::isMinimized(window) && clientMapState(window) != IsUnmapped) || minimizeLate) &&
         x11::windowManagerSupports(backend.netActiveWindow)) {
         x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
     } else {
