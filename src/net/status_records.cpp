@@ -100,16 +100,22 @@ void finishChannel(int channel) {
     ChannelState& state = channelTable[channel];
     const std::int32_t slot96 = readDecimal(state.slots[kStopWatchCode]);
     const std::int32_t slot97 = readDecimal(state.slots[kNextWatchCode]);
-    if (slot96 != state.lastSlot96) {
-        sendPlayerKey(channel, kPlayerKeyStop);
+    const bool stop = slot96 != state.lastSlot96;
+    if (stop) {
+        // The channel's title is cleared before the player stops: a stopped player shows its
+        // own title, which a clear after the key would overwrite whenever the player is quick.
         clearSlots(state);
         state.lastSlot96 = slot96;
+        setPlayerTitle(channel, state.slots[kTitleCode]);
+        sendPlayerKey(channel, kPlayerKeyStop);
     }
     if (slot97 != state.lastSlot97) {
         sendPlayerKey(channel, kPlayerKeyNext);
         state.lastSlot97 = slot97;
     }
-    setPlayerTitle(channel, state.slots[kTitleCode]);
+    if (!stop) {
+        setPlayerTitle(channel, state.slots[kTitleCode]);
+    }
 }
 
 void applyRecord(std::int32_t code, const char* value, std::size_t valueLength) {

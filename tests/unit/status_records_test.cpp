@@ -51,9 +51,9 @@ const std::vector<Case> kCases = {
     {"slot 97 change sends N and keeps the title",
      {"$0,1\r$97,3\r$94,Tee\r$0,0\r"},
      {"key 11 78", "title 11 Tee"}},
-    {"slot 96 and 97 change: S, then N, then an empty title",
+    {"slot 96 and 97 change: an empty title, then S, then N",
      {"$0,1\r$96,1\r$97,1\r$94,Tee\r$0,0\r"},
-     {"key 11 83", "key 11 78", "title 11 "}},
+     {"title 11 ", "key 11 83", "key 11 78"}},
     {"code 94 split after its first digit is applied when the rest arrives",
      {"$0,1\r$9", "4,Split\r$0,0\r"},
      {"title 11 Split"}},
@@ -116,7 +116,7 @@ TEST_F(StatusRecords, ActOnPlayerWindows) {
 
 TEST_F(StatusRecords, FirstChangeOfSlot96SendsSAndClearsThenSameValueSendsNothing) {
     EXPECT_EQ(feed({"$0,1\r$96,5\r$94,First\r$0,0\r"}),
-              (std::vector<std::string>{"key 11 83", "title 11 "}));
+              (std::vector<std::string>{"title 11 ", "key 11 83"}));
     EXPECT_EQ(feed({"$0,1\r$96,5\r$94,Second\r$0,0\r"}),
               (std::vector<std::string>{"title 11 Second"}));
 }
@@ -124,7 +124,7 @@ TEST_F(StatusRecords, FirstChangeOfSlot96SendsSAndClearsThenSameValueSendsNothin
 TEST_F(StatusRecords, ClearedSlot96ReadsZeroAndSendsSAgain) {
     feed({"$0,1\r$96,5\r$0,0\r"});
     EXPECT_EQ(feed({"$0,1\r$94,No 96 here\r$0,0\r"}),
-              (std::vector<std::string>{"key 11 83", "title 11 "}));
+              (std::vector<std::string>{"title 11 ", "key 11 83"}));
     EXPECT_EQ(channelTable[1].lastSlot96, 0);
 }
 
@@ -203,7 +203,7 @@ TEST_F(StatusRecords, RecordsSplitAnywhereAcrossDatagramsGiveTheSameResult) {
         "$0,1\r\n$94,Camera one\r\n$96,3\r\n$97,4\r\n$0,2\r\n$94,Two\r\n$99,x\r\n$0,1\r\n"
         "$96,3\r\n$97,4\r\n$94,Again\r\n$0,0\r\n";
     const std::vector<std::string> whole = feed({block});
-    ASSERT_EQ(whole, (std::vector<std::string>{"key 11 83", "key 11 78", "title 11 ",
+    ASSERT_EQ(whole, (std::vector<std::string>{"title 11 ", "key 11 83", "key 11 78",
                                                "title 12 2:  *TS diverted to another location*",
                                                "title 11 Again"}));
     for (std::size_t first = 0; first <= block.size(); ++first) {
@@ -222,7 +222,7 @@ TEST_F(StatusRecords, RecordsSplitAnywhereAcrossDatagramsGiveTheSameResult) {
 TEST_F(StatusRecords, APlayerWithoutAWindowIsAskedOfAsWindowZero) {
     playerTable[1].window = 0;
     EXPECT_EQ(feed({"$0,1\r$96,1\r$94,Tee\r$0,2\r$94,Two\r$0,0\r"}),
-              (std::vector<std::string>{"key 0 83", "title 0 ", "title 12 Two"}));
+              (std::vector<std::string>{"title 0 ", "key 0 83", "title 12 Two"}));
     EXPECT_EQ(channelTable[1].lastSlot96, 1);
 }
 

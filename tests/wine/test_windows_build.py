@@ -190,7 +190,7 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
                     if line.startswith(("title", "keydown", "keyup"))]
 
         deadline = time.monotonic() + 10
-        expected = {1: ["title Studio A"], 2: ["keydown 83", "keyup 83", "title "],
+        expected = {1: ["title Studio A"], 2: ["title ", "keydown 83", "keyup 83"],
                     3: ["keydown 78", "keyup 78", "title Studio C"],
                     4: ["title 4:  *TS diverted to another location*"]}
         while time.monotonic() < deadline and any(

@@ -188,19 +188,20 @@ def test_status_records_reach_the_player_windows(session):
     # Channel 1: a title from slot 94 at the next selector, no key.
     send_udp(status, b"$0,1\r\n$94,Studio A\r\n$0,2\r\n")
     assert session.wait_until(lambda: after_grid(1) == ["title Studio A"]), after_grid(1)
-    # Channel 2: slot 96 changed: S, and the slots are cleared, so the title is empty.
+    # Channel 2: slot 96 changed: the slots are cleared, so the title is empty, then S (the
+    # stopped player's own title is left to it).
     send_udp(status, b"$96,5\r\n$94,Studio B\r\n$0,3\r\n")
     assert session.wait_until(lambda: after_grid(2) == [
-        "key press s", "key release s", "title "]), after_grid(2)
+        "title ", "key press s", "key release s"]), after_grid(2)
     # Channel 3: slot 97 changed: N, and the title from the same block.
     send_udp(status, b"$97,2\r\n$94,Studio C\r\n$0,4\r\n")
     assert session.wait_until(lambda: after_grid(3) == [
         "key press n", "key release n", "title Studio C"]), after_grid(3)
-    # Channel 4: both changed: S, then N, then an empty title. The block is split in two.
+    # Channel 4: both changed: an empty title, then S, then N. The block is split in two.
     send_udp(status, b"$96,1\r\n$97,1\r\n$9")
     send_udp(status, b"4,Studio D\r\n$0,0\r\n")
     assert session.wait_until(lambda: after_grid(4) == [
-        "key press s", "key release s", "key press n", "key release n", "title "]), after_grid(4)
+        "title ", "key press s", "key release s", "key press n", "key release n"]), after_grid(4)
     # Channel 2 diverted: the notice at once, in the player's own title.
     send_udp(status, b"$0,2\r\n$99,elsewhere\r\n")
     assert session.wait_until(lambda: after_grid(2)[-1:] == [
