@@ -83,7 +83,7 @@ def test_round_trip_through_the_viewer_to_the_players(tmp_path):
         assert result.returncode == 0, result.stderr
         assert viewer.wait_for(b"done\r\n", 10)
         expected = {1: ["title Studio A", "title Raw"],
-                    2: ["key press s", "key release s", "title "],
+                    2: ["title ", "key press s", "key release s"],
                     3: ["key press n", "key release n", "title Studio C"],
                     4: ["title 4:  *TS diverted to another location*"]}
         deadline = time.monotonic() + 10
