@@ -82,9 +82,6 @@ struct Pending {
 Pending minimizing;
 // Restores not yet seen taken: the window's move waits for its own.
 Pending restoring;
-// The window manager (its check window) seen keeping a minimized window mapped: mutter, which
-// restores a window only when asked to activate it.
-Window keepsMinimizedMapped = None;
 // The windows whose frame has been waited for once.
 WindowSet framed;
 // The windows mapped once more because the window manager had left them out of its clients.
@@ -442,24 +439,15 @@ void restoreWindow(WindowHandle handle) {
         return;
     }
     const bool minimizeAsked = contains(minimizing.windows, window);
-    const bool activates = x11::windowManagerSupports(backend.netActiveWindow);
+    letThrough(minimizing, outOfSightOrGone, window);
     // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
     // asked by a pager (source 2) to activate it, mutter restores it. Other window managers
     // restore a minimized window they unmapped when it is mapped again. A window manager that
     // has still not taken the minimize (a loaded one) would take it after a map and leave the
-    // window minimized; asked to activate the window after the minimize, it restores it. So a
-    // window manager that restores by activation is asked at once: mutter 50 may show a
-    // minimize half a second after it took the request.
-    if (!activates || keepsMinimizedMapped != backend.supportedFor) {
-        letThrough(minimizing, outOfSightOrGone, window);
-    }
-    remove(minimizing.windows, window);
-    const bool keptMapped = x11::isMinimized(window) && clientMapState(window) != IsUnmapped;
-    if (keptMapped && activates) {
-        keepsMinimizedMapped = backend.supportedFor;
-    }
+    // window minimized; asked to activate the window after the minimize, it restores it.
     const bool minimizeLate = minimizeAsked && !outOfSightOrGone(window);
-    if ((keptMapped || minimizeLate) && activates) {
+    if (((x11::isMinimized(window) && clientMapState(window) != IsUnmapped) || minimizeLate) &&
+        x11::windowManagerSupports(backend.netActiveWindow)) {
         x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
     } else {
         // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves
