@@ -411,6 +411,15 @@ void minimizeWindow(WindowHandle window) {
     } else if (isNative(window)) {
         return;
     } else if (x11::windowManagerRunning()) {
+        // NOTE: a window already minimized and taken off the screen (V after H) is not asked
+        // again: icewm carries out a minimize in its own time, and a loaded icewm took such a
+        // needless one after the restore that followed it, leaving the window minimized. (A
+        // window manager that keeps minimized windows mapped may show a restore late: its state
+        // is not taken for done.)
+        if (x11::isMinimized(static_cast<Window>(window)) &&
+            clientMapState(static_cast<Window>(window)) == IsUnmapped) {
+            return;
+        }
         XIconifyWindow(backend.display, static_cast<Window>(window),
                        DefaultScreen(backend.display));
         note(minimizing, static_cast<Window>(window));
