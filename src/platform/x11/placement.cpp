@@ -416,8 +416,8 @@ void minimizeWindow(WindowHandle window) {
         // needless one after the restore that followed it, leaving the window minimized. (A
         // window manager that keeps minimized windows mapped may show a restore late: its state
         // is not taken for done.)
-        if (x11::isMinimized(static_cast<Window>(window)) &&
-            clientMapState(static_cast<Window>(window)) == IsUnmapped) {
+        if (clientMapState(static_cast<Window>(window)) == IsUnmapped &&
+            x11::isMinimized(static_cast<Window>(window))) {
             return;
         }
         XIconifyWindow(backend.display, static_cast<Window>(window),
@@ -454,8 +454,10 @@ void restoreWindow(WindowHandle handle) {
     // restore a minimized window they unmapped when it is mapped again. A window manager that
     // has still not taken the minimize (a loaded one) would take it after a map and leave the
     // window minimized; asked to activate the window after the minimize, it restores it.
-    const bool minimizeLate = minimizeAsked && !outOfSightOrGone(window);
-    if (((x11::isMinimized(window) && clientMapState(window) != IsUnmapped) || minimizeLate) &&
+    const bool minimized = x11::isMinimized(window);
+    const int mapState = clientMapState(window);
+    const bool minimizeLate = minimizeAsked && mapState == IsViewable && !minimized;
+    if (((minimized && mapState != IsUnmapped) || minimizeLate) &&
         x11::windowManagerSupports(backend.netActiveWindow)) {
         x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
     } else {
