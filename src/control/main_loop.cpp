@@ -43,14 +43,32 @@ void handleKey(int keyCode) {
     }
 }
 
+void followLayout(long long untilMs) {
+    while (layoutInProgress() && quitRequested == 0) {
+        const long long wakeMs = layoutWakeMs();
+        if (platform::monotonicMs() >= untilMs) {
+            return;
+        }
+        platform::waitForWindowNews(wakeMs < untilMs ? wakeMs : untilMs);
+        keepKeysOnConsole(platform::handleWindowEvents());
+        advanceLayout();
+    }
+}
+
 void runMainLoop() {
     resetStatusRecords();
     printText(messages::kKeyHints);
 
     while (quitRequested == 0) {
+        // A layout on its way is carried on during the cycle's wait, woken by the window
+        // system's news and its own moments; the cycle keeps its pace whatever the desktop does.
+        const long long cycleEndMs = platform::monotonicMs() + kCycleMs;
+        followLayout(cycleEndMs);
+        const long long leftMs = cycleEndMs - platform::monotonicMs();
         // The wait, then one look at the keyboard, both sockets and the window system; only
         // what is there is read.
-        const unsigned waiting = platform::waitThenCheckInput(kCycleMs, textSocket, statusSocket);
+        const unsigned waiting = platform::waitThenCheckInput(
+            leftMs > 0 ? static_cast<int>(leftMs) : 0, textSocket, statusSocket);
         if ((waiting & platform::kKeyInput) != 0) {
             handleKey(platform::readKey());
         }

@@ -16,6 +16,10 @@ extern std::atomic<int> quitRequested;
 // quit is requested.
 void runMainLoop();
 
+// Carries a layout on until it ends, `untilMs` comes, or a quit is requested: it waits on the
+// window system's news and the layout's own moments, never longer.
+void followLayout(long long untilMs);
+
 // Acts on one key code from the operator.
 void handleKey(int keyCode);
 

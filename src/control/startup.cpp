@@ -1,5 +1,6 @@
 #include "control/startup.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -134,7 +135,12 @@ int viewerMain(int argc, char** argv) {
 
     launchPlayers();
     findWindows();
-    arrangeWindows(sizeDivisor);
+    // A quit asked for while the players were awaited goes straight to the shutdown. The first
+    // layout is carried out before the key hints, as the start-up's last step; a Ctrl-C ends it.
+    if (quitRequested == 0) {
+        arrangeWindows(sizeDivisor);
+        followLayout(LLONG_MAX);
+    }
 
     runMainLoop();
     return shutdown();

@@ -157,19 +157,39 @@ struct WindowInfo {
 using WindowVisitor = bool (*)(const WindowInfo& window, void* context);
 void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree);
 
+// The requests of a layout never wait. A platform that reads back what its window system did
+// carries them out in their turn (a restore after the minimize on its way, a move once the window
+// is shown and taken on) as advancePlacement finds them due; one whose window system takes them
+// in order sends them at once.
 void minimizeWindow(WindowHandle window);
 void restoreWindow(WindowHandle window);
 // Asks for the window to be placed. The rectangle is the outer window, frame included, as the
 // layout computed it from the command line, which may be beyond any screen: the platform brings
-// it into the range its window system takes. Several windows may be asked for before any is read
-// back, so that the window system carries the requests out together.
+// it into the range its window system takes.
 void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
                 std::int64_t height);
-// Reads back the window's last move, asking again while it is elsewhere. Returns false when the
-// window system, after its retries, still has the window elsewhere (the desktop refused the
-// request); true when it is in place, when the window is gone or 0, and where the platform cannot
-// tell.
+
+// ---- A layout's placement ----------------------------------------------------------------------
+
+// Starts a layout: every window asked for from now on is asked in full, whatever an earlier
+// layout made of it.
+void beginPlacement();
+// Sends what has come due and reads back what the window system did since the last call; true
+// once every window asked for is placed, refused for this layout, or gone.
+bool advancePlacement();
+// When advancePlacement next has something to do without news from the window system (a request
+// to send again, a wait whose time is up); a far future when nothing waits on the clock.
+long long placementWakeMs();
+// Waits until the window system has news (handleWindowEvents then reads it) or `untilMs` comes,
+// whichever is first.
+void waitForWindowNews(long long untilMs);
+// Ends the layout: nothing more is asked, and a window still on its way counts as refused unless
+// it is out of sight, where a desktop places nothing.
+void endPlacement();
+// After endPlacement: false when the desktop left the window elsewhere in that layout; true when
+// it is in place, gone or 0, and where the platform cannot tell.
 bool windowPlaced(WindowHandle window);
+
 void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
 void sendKey(WindowHandle window, int virtualKey);

@@ -1,5 +1,6 @@
 #include "players/player_launch.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -11,6 +12,7 @@
 #include "platform/platform.h"
 #include "players/player_contract.h"
 #include "players/player_table.h"
+#include "players/window_layout.h"
 
 namespace {
 
@@ -83,6 +85,24 @@ void tellMissingPlayers() {
     printText(messages::kLineEnd);
 }
 
+// The players whose taking of the keyboard is watched while the others are awaited.
+platform::WindowHandle watchedPlayers[kPlayerCount];
+
+// A player shown early takes the keyboard when its video starts, while the others are still
+// awaited: the keyboard is kept on the console then too, so that the operator's Enter reaches
+// the viewer.
+void keepKeysWhileWaiting() {
+    bool changed = false;
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        changed = changed || watchedPlayers[player - 1] != playerTable[player].window;
+        watchedPlayers[player - 1] = playerTable[player].window;
+    }
+    if (changed) {
+        platform::watchKeyboard(consoleWindow, watchedPlayers, kPlayerCount);
+        keyboardSettleUntilMs = LLONG_MAX;
+    }
+}
+
 // The wait between passes. The operator may end it with Enter as with Ctrl-C; other keys have
 // no window to act on yet.
 void waitForOperator() {
@@ -90,6 +110,9 @@ void waitForOperator() {
         platform::waitThenCheckInput(kDiscoveryPeriodMs, platform::kNoSocket, platform::kNoSocket);
     if ((waiting & platform::kKeyInput) != 0 && platform::readKey() == kEnterKey) {
         quitRequested = 1;
+    }
+    if ((waiting & platform::kWindowEvents) != 0) {
+        keepKeysOnConsole(platform::handleWindowEvents());
     }
 }
 
@@ -105,6 +128,7 @@ void findWindows() {
         found = 0;
         platform::listTopLevelWindows(takeWindow, &found, pass > kWholeTreeAfterPasses);
         failIfAPlayerEnded();
+        keepKeysWhileWaiting();
         if (pass == kMissingToldAfterPasses && found != kPlayerCount) {
             tellMissingPlayers();
         }

@@ -1,5 +1,6 @@
 #include "players/window_layout.h"
 
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -13,15 +14,19 @@
 
 bool placementRefusalTold[kPlayerCount + 1];
 long long keyboardSettleUntilMs;
+LayoutProgress layoutProgress;
 
 namespace {
 
+// The keyboard is kept on the console while a layout is on its way, whatever it takes.
+constexpr long long kKeysHeldMs = LLONG_MAX;
+
 char titleText[platform::kWindowTitleSize];
 
-// Reads back the move of window `slot` (0 the console, else that player) and tells the operator
-// the first time the desktop leaves it elsewhere, so a grid that does not form is never a silent
-// mystery.
-void readBack(int slot, platform::WindowHandle window) {
+// Tells the operator the first time the desktop left window `slot` (0 the console, else that
+// player) elsewhere, so a grid that does not form is never a silent mystery. Each layout asks
+// every window again in full; the operator hears of a window once.
+void tellIfRefused(int slot, platform::WindowHandle window) {
     if (platform::windowPlaced(window) || placementRefusalTold[slot]) {
         return;
     }
@@ -41,20 +46,57 @@ void cutProgramNameAtExe() {
     }
 }
 
+// After the pause: the players are shown and placed, all asked for together so that the window
+// manager carries them out together, and given their grid titles.
+void showAndPlacePlayers(int divisor) {
+    const ViewerSettings& s = viewerSettings;
+    using Wide = std::int64_t;
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        platform::restoreWindow(playerTable[player].window);
+    }
+    const Wide width = Wide{s.VLCWIDTH} / divisor;
+    const Wide height = Wide{s.VLCHEIGHT} / divisor;
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        const int column = (player - 1) % 2;
+        const int row = (player - 1) / 2;
+        platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
+                             Wide{s.VLCTOP} + row * height, width, height);
+    }
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        std::snprintf(titleText, sizeof titleText, messages::kPlayerGridTitleFormat, player,
+                      s.IPADDRESS, s.IPPORT + kStreamPortOffset + player);
+        platform::setWindowTitle(playerTable[player].window, titleText);
+    }
+}
+
+// The grid stands, or the desktop had its time: the keyboard is watched five seconds more.
+void endLayout(bool tell) {
+    platform::endPlacement();
+    layoutProgress.stage = LayoutStage::kNone;
+    if (tell) {
+        tellIfRefused(0, consoleWindow);
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            tellIfRefused(player, playerTable[player].window);
+        }
+    }
+    keyboardSettleUntilMs = platform::monotonicMs() + kKeyboardSettleMs;
+}
+
 }  // namespace
 
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
     // Window managers move the keyboard about as windows are minimized and restored, and a
-    // player takes it when its video starts, a while after it is placed: from now on for a
-    // while, the operator's keys are kept on the console.
+    // player takes it when its video starts, a while after it is placed: from now on, until a
+    // while after the grid stands, the operator's keys are kept on the console.
     platform::WindowHandle players[kPlayerCount];
     for (int player = 1; player <= kPlayerCount; ++player) {
         players[player - 1] = playerTable[player].window;
     }
     platform::watchKeyboard(consoleWindow, players, kPlayerCount);
-    keyboardSettleUntilMs = platform::monotonicMs() + kKeyboardSettleMs;
+    keyboardSettleUntilMs = kKeysHeldMs;
 
+    platform::beginPlacement();
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::minimizeWindow(playerTable[player].window);
     }
@@ -74,34 +116,46 @@ void arrangeWindows(int divisor) {
     platform::moveWindow(consoleWindow, Wide{s.INFOLEFT} + s.VLCLEFT,
                          (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP,
                          Wide{s.INFOWIDTH} / divisor, s.INFOHEIGHT);
-    platform::sleepMs(kLayoutSettleMs);
+    // The pause before the players are shown again is a moment of the layout, not a sleep:
+    // the cycle goes on meanwhile.
+    const long long now = platform::monotonicMs();
+    layoutProgress = {LayoutStage::kPausing, divisor, now + kLayoutSettleMs, now + kLayoutBudgetMs};
+    platform::advancePlacement();
+}
 
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        platform::restoreWindow(playerTable[player].window);
+void advanceLayout() {
+    if (layoutProgress.stage == LayoutStage::kNone) {
+        return;
     }
-    const Wide width = Wide{s.VLCWIDTH} / divisor;
-    const Wide height = Wide{s.VLCHEIGHT} / divisor;
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        const int column = (player - 1) % 2;
-        const int row = (player - 1) / 2;
-        platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
-                             Wide{s.VLCTOP} + row * height, width, height);
+    if (layoutProgress.stage == LayoutStage::kPausing) {
+        if (platform::monotonicMs() < layoutProgress.restoreAtMs) {
+            platform::advancePlacement();
+            return;
+        }
+        showAndPlacePlayers(layoutProgress.divisor);
+        layoutProgress.stage = LayoutStage::kPlacing;
     }
-    // All four asked for, then read back with the console's, asked for before the pause: the
-    // window manager carries them out together, the console's while it minimizes the players.
-    readBack(0, consoleWindow);
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        readBack(player, playerTable[player].window);
-    }
-
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        std::snprintf(titleText, sizeof titleText, messages::kPlayerGridTitleFormat, player,
-                      s.IPADDRESS, s.IPPORT + kStreamPortOffset + player);
-        platform::setWindowTitle(playerTable[player].window, titleText);
+    if (platform::advancePlacement() || platform::monotonicMs() >= layoutProgress.deadlineMs) {
+        endLayout(true);
     }
 }
 
+bool layoutInProgress() {
+    return layoutProgress.stage != LayoutStage::kNone;
+}
+
+long long layoutWakeMs() {
+    const long long placement = platform::placementWakeMs();
+    const long long own = layoutProgress.stage == LayoutStage::kPausing ? layoutProgress.restoreAtMs
+                                                                        : layoutProgress.deadlineMs;
+    return placement < own ? placement : own;
+}
+
 void hideWindows() {
+    // A layout on its way would show the players again after this: it ends here, untold.
+    if (layoutInProgress()) {
+        endLayout(false);
+    }
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::minimizeWindow(playerTable[player].window);
     }

@@ -4,6 +4,10 @@
 #include "players/player_table.h"
 
 constexpr int kLayoutSettleMs = 100;
+// How long a layout may take in all: a desktop that has not placed a window by then (stopped,
+// too busy, or one that places windows itself) has refused it for this layout. Meanwhile the
+// cycle goes on: the layout is carried out across it.
+constexpr long long kLayoutBudgetMs = 4000;
 // How long after a layout the keyboard is kept on the console. VLC takes the keyboard when its
 // video starts, measured 0.9 to 1.2 s after the first layout under each window manager on streams
 // with a key frame a second; five seconds also cover sources whose key frames come every two or
@@ -14,13 +18,35 @@ constexpr long long kKeyboardSettleMs = 5000;
 // the players. Each is told once, not at every layout.
 extern bool placementRefusalTold[kPlayerCount + 1];
 
-// Until when (monotonic milliseconds) the keyboard is kept on the console; 0 when it is not.
+// Until when (monotonic milliseconds) the keyboard is kept on the console; 0 when it is not. A
+// layout on its way keeps it there until its grid stands, and five seconds more.
 extern long long keyboardSettleUntilMs;
 
-// Arranges the windows at full size (divisor 1) or half size (divisor 2).
+enum class LayoutStage { kNone, kPausing, kPlacing };
+
+// The layout on its way: it pauses after minimizing, then waits for the desktop to place the
+// windows, within its budget.
+struct LayoutProgress {
+    LayoutStage stage;
+    int divisor;
+    long long restoreAtMs;
+    long long deadlineMs;
+};
+extern LayoutProgress layoutProgress;
+
+// Starts arranging the windows at full size (divisor 1) or half size (divisor 2). It returns at
+// once; advanceLayout carries the layout on from the cycle's wait.
 void arrangeWindows(int divisor);
 
-// Minimizes the four players, then the console window.
+// Carries the layout on: what has come due is asked, and what the desktop did is read back.
+// When every window is placed, or the budget is spent, the layout ends and the operator is told
+// of a window the desktop left elsewhere.
+void advanceLayout();
+bool layoutInProgress();
+// When the layout next has something to do without news from the window system.
+long long layoutWakeMs();
+
+// Minimizes the four players, then the console window; a layout on its way ends there.
 void hideWindows();
 
 // Takes what the window system said of the keyboard this cycle (handleWindowEvents' answer, 0

@@ -1,5 +1,6 @@
 #include "support/fake_platform.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -300,8 +301,28 @@ void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::i
            std::to_string(width) + " " + std::to_string(height));
 }
 
+void beginPlacement() {
+    record("beginPlacement");
+}
+
+bool advancePlacement() {
+    return state.nowMs >= state.desktopPlacesAtMs;
+}
+
+long long placementWakeMs() {
+    return state.nowMs < state.desktopPlacesAtMs ? state.desktopPlacesAtMs : LLONG_MAX;
+}
+
+void waitForWindowNews(long long untilMs) {
+    record("waitForWindowNews " + std::to_string(untilMs - state.nowMs));
+    state.nowMs = untilMs > state.nowMs ? untilMs : state.nowMs;
+}
+
+void endPlacement() {
+    record("endPlacement");
+}
+
 bool windowPlaced(WindowHandle window) {
-    record("read-back " + number(window));
     for (WindowHandle refused : state.unplaceableWindows) {
         if (refused == window) {
             return false;
@@ -325,7 +346,7 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle st
         waiting |= datagram.socket == text ? kTextSocketInput : 0;
         waiting |= datagram.socket == status ? kStatusSocketInput : 0;
     }
-    if (!state.windowNews.empty()) {
+    if (!state.windowNews.empty() && state.windowNews.front().first <= state.nowMs) {
         waiting |= kWindowEvents;
     }
     return waiting;
@@ -349,11 +370,11 @@ void giveKeysTo(WindowHandle window) {
 
 unsigned handleWindowEvents() {
     record("windowEvents");
-    if (state.windowNews.empty()) {
-        return 0;
+    unsigned news = 0;
+    while (!state.windowNews.empty() && state.windowNews.front().first <= state.nowMs) {
+        news |= state.windowNews.front().second;
+        state.windowNews.pop_front();
     }
-    const unsigned news = state.windowNews.front();
-    state.windowNews.pop_front();
     return news;
 }
 

@@ -26,9 +26,9 @@ struct State {
 
     std::deque<int> keys;
     std::deque<Datagram> datagrams;
-    // The next cycles find news from the window system, one entry each: what handleWindowEvents
-    // then says of the keyboard.
-    std::deque<unsigned> windowNews;
+    // News from the window system, by the time it arrives: what handleWindowEvents then says of
+    // the keyboard (the news of every entry that has arrived, together).
+    std::deque<std::pair<long long, unsigned>> windowNews;
     // The fake's clock, in milliseconds: it moves only by the viewer's sleeps.
     long long nowMs = 0;
     std::vector<platform::WindowInfo> windows;
@@ -54,6 +54,8 @@ struct State {
     std::vector<platform::WindowInfo> treeOnlyWindows;
     // Windows the desktop will not place where asked.
     std::vector<platform::WindowHandle> unplaceableWindows;
+    // When the desktop has carried out a layout's requests: 0 at once, LLONG_MAX never (stopped).
+    long long desktopPlacesAtMs = 0;
 
     int socketsCreated = 0;
     int joins = 0;

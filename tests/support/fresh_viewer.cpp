@@ -25,6 +25,7 @@ void reset() {
     consoleWindow = 0;
     std::memset(placementRefusalTold, 0, sizeof placementRefusalTold);
     keyboardSettleUntilMs = 0;
+    layoutProgress = LayoutProgress{};
     resetStatusRecords();
 }
 

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -72,6 +73,7 @@ TEST_F(MainLoop, KeysLayOutHideQuitOrDoNothing) {
     const auto callsDuring = [](auto action) {
         const std::size_t from = fake::state.calls.size();
         action();
+        followLayout(LLONG_MAX);
         return Calls(fake::state.calls.begin() + static_cast<long>(from), fake::state.calls.end());
     };
     for (const auto& step : steps) {
@@ -100,7 +102,7 @@ TEST_F(MainLoop, OneKeyPerCycleAndTwoCodeKeysAreTwoKeys) {
     EXPECT_EQ(fake::callsStartingWith("minimize 50").size(), 1u);  // only from the H
     EXPECT_EQ(fake::callsStartingWith("move 11").size(), 1u);      // from the V
     EXPECT_EQ(fake::state.keys, (std::deque<int>{'H'}));           // never read: Enter came first
-    EXPECT_EQ(calls.back(), "sleep 100");
+    EXPECT_EQ(calls.back().rfind("sleep", 0), 0u);  // the cycle of Enter was the last
 }
 
 // An interrupt (Ctrl-C, closing the console) before the loop: the handler asks to quit and gives
@@ -135,37 +137,29 @@ TEST_F(MainLoop, ChannelsAreReadOncePerCycleAlsoInTheCycleOfEnter) {
 TEST_F(MainLoop, OnlyWhatIsWaitingIsReadAndWindowEventsComeLast) {
     // A status datagram alone: the text channel is not read in that cycle.
     fake::state.datagrams = {{101, "$0,1\r$94,T\r$0,2\r"}};
-    fake::state.windowNews = {0, 0};
+    fake::state.windowNews = {{100, 0}, {200, 0}};
     fake::state.keys = {'x', 'x', 13};
     runMainLoop();
     EXPECT_EQ(cycleCalls(), (Calls{"sleep 100", "receive 101", "title 11 T", "windowEvents",
                                    "sleep 100", "windowEvents", "sleep 100"}));
 }
 
-// For five seconds after a layout, a player that takes the keyboard, or a console that loses it
-// to no window, hands it back to the console; then the watch ends, once, and the operator's own
-// choice stands. A layout within the five seconds starts them again. The fake's clock moves only
-// by the viewer's sleeps: each cycle 100 ms, each layout 100 ms more.
+// From a layout until five seconds after its grid stands, a player that takes the keyboard, or
+// a console that loses it to no window, hands it back to the console; then the watch ends, once,
+// and the operator's own choice stands. A layout within the five seconds starts them again. The
+// fake's clock moves only by the viewer's waits: each cycle 100 ms, the layout's pause within one.
 TEST_F(MainLoop, AfterALayoutTheKeyboardIsKeptOnTheConsoleForFiveSecondsOnly) {
     const unsigned player = platform::kPlayerTookKeys;
     const unsigned lost = platform::kConsoleLostKeys;
-    // Cycle 1 lays out (V) and ends at 200 ms: the watch runs to 5100 ms, the end of cycle 50.
+    // V in the cycle that ends at 100 ms; its grid stands at 200 ms: watched until 5200 ms.
     std::vector<int> keys(120, 'x');
     keys[0] = 'V';
-    keys.push_back(13);
-    std::vector<unsigned> news(120, 0);
-    news[2 - 1] = player;
-    news[4 - 1] = lost;
-    news[49 - 1] = player;  // the last cycle within the five seconds
-    news[50 - 1] = player;  // at 5100 ms: the operator's choice from now on
-    news[51 - 1] = player;
-    news[52 - 1] = lost;
-    // A second layout in cycle 70 (at 7000 ms): watched again until the end of cycle 119.
+    // A second layout at 7000 ms: its grid stands at 7100 ms, watched until 12100 ms.
     keys[70 - 1] = 'V';
-    news[118 - 1] = lost;
-    news[120 - 1] = player;
+    keys.push_back(13);
     fake::state.keys.assign(keys.begin(), keys.end());
-    fake::state.windowNews.assign(news.begin(), news.end());
+    fake::state.windowNews = {{200, player},  {400, lost},  {5100, player}, {5200, player},
+                              {5300, player}, {5400, lost}, {12000, lost},  {12100, player}};
     runMainLoop();
 
     Calls keyboard;
@@ -179,6 +173,36 @@ TEST_F(MainLoop, AfterALayoutTheKeyboardIsKeptOnTheConsoleForFiveSecondsOnly) {
               (Calls{"watchKeyboard 50 11 12 13 14", "giveKeys 50", "giveKeys 50", "giveKeys 50",
                      "stopWatchingKeyboard", "watchKeyboard 50 11 12 13 14", "giveKeys 50",
                      "stopWatchingKeyboard"}));
+}
+
+// A desktop that stops answering costs its windows' placement, not the cycle: text lines go on
+// printing one a cycle while Y's layout waits, and the layout ends within its budget (four
+// seconds: forty cycles) with the windows it could not place told.
+TEST_F(MainLoop, AStoppedDesktopHoldsNoCycle) {
+    fake::state.desktopPlacesAtMs = LLONG_MAX;
+    fake::state.unplaceableWindows = {11, 12, 13, 14};
+    std::string lines;
+    for (int line = 1; line <= 45; ++line) {
+        fake::state.datagrams.push_back({102, "line " + std::to_string(line) + "\r\n"});
+        lines += "line " + std::to_string(line) + "\r\n";
+    }
+    std::vector<int> keys(50, 'x');
+    keys[0] = 'Y';
+    keys.push_back(13);
+    fake::state.keys.assign(keys.begin(), keys.end());
+    runMainLoop();
+    std::string output = fake::state.output;
+    const std::size_t told = output.find("The desktop did not place the window of player 1");
+    ASSERT_NE(told, std::string::npos) << output;
+    EXPECT_GT(told, output.find("line 39\r\n"));
+    EXPECT_LT(told, output.find("line 42\r\n"));
+    std::string printed;
+    for (std::size_t at = output.find("line 1\r\n"); at != std::string::npos;
+         at = output.find("line ", at + 1)) {
+        printed += output.substr(at, output.find('\n', at) + 1 - at);
+    }
+    EXPECT_EQ(printed, lines);
+    EXPECT_EQ(quitRequested.load(), 1);
 }
 
 TEST_F(MainLoop, ShutdownLeavesTheGroupEndsPlayersReleasesTheGuardAndSaysGoodbye) {

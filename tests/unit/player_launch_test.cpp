@@ -145,7 +145,13 @@ TEST_F(PlayerLaunch, PlayersThatDoNotShowAreLookedForEverywhereAndNamedOnce) {
                            fake::window(30, 77, "rezerivove")};
     fake::state.laterWindows = {{150, fake::window(12, 1002, "VLC media player")},
                                 {150, fake::window(14, 1004, "VLC media player")}};
+    // Meanwhile a player already shown takes the keyboard as its video starts.
+    fake::state.windowNews = {{1000, platform::kPlayerTookKeys}};
     findWindows();
+    // The keyboard is given back to the console, so that the operator's Enter reaches it.
+    EXPECT_EQ(fake::callsStartingWith("watchKeyboard"),
+              (Calls{"watchKeyboard 30 11 0 13 0", "watchKeyboard 30 11 12 13 14"}));
+    EXPECT_EQ(fake::callsStartingWith("giveKeys"), (Calls{"giveKeys 30"}));
     EXPECT_EQ(fake::state.listings, 150);
     const Calls listings = fake::callsStartingWith("listTopLevelWindows");
     EXPECT_EQ(std::count(listings.begin(), listings.end(), "listTopLevelWindows"),

@@ -104,13 +104,15 @@ TEST_F(Startup, RunsItsStepsInOrder) {
     EXPECT_EQ(viewerSettings.INFOHEIGHT, 200);
 }
 
-// A Ctrl-C the moment the handler is installed quits the viewer as soon as its windows stand:
-// no key is read.
+// A Ctrl-C the moment the handler is installed goes straight to the shutdown once the players
+// are started: no window is awaited or laid out, no key is read.
 TEST_F(Startup, ACtrlCAsTheHandlerIsInstalledIsKept) {
     fake::state.controlEventAtInstall = true;
     fake::state.keys = {'x', 'x', 13};
     EXPECT_EQ(run(arguments("127.0.0.1", "5000", "0.0.0.0")), 0);
     EXPECT_EQ(fake::state.keys.size(), 3u);
+    EXPECT_TRUE(fake::callsStartingWith("move").empty());
+    EXPECT_TRUE(fake::callsStartingWith("minimize").empty());
     EXPECT_THAT(fake::state.output, EndsWith("Exiting\r\n"));
 }
 

@@ -1,11 +1,13 @@
 // Where the player windows and the console window go, and in which order.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "control/main_loop.h"
 #include "control/startup.h"
 #include "players/player_table.h"
 #include "players/window_layout.h"
@@ -14,6 +16,12 @@
 namespace {
 
 using Calls = std::vector<std::string>;
+
+// A whole layout, on a desktop that carries it out as asked.
+void layOut(int divisor) {
+    arrangeWindows(divisor);
+    followLayout(LLONG_MAX);
+}
 
 class WindowLayout : public ::testing::Test {
 protected:
@@ -38,24 +46,25 @@ protected:
 };
 
 TEST_F(WindowLayout, FullSizeInItsOrder) {
-    arrangeWindows(1);
+    layOut(1);
     EXPECT_EQ(fake::state.calls,
               (Calls{// first of all the keyboard is kept on the console
-                     "watchKeyboard 50 11 12 13 14", "minimize 11", "minimize 12", "minimize 13",
-                     "minimize 14", "title 50 rezerivove : Tarnvale Multi VLC Viewer",
-                     "move 50 0 570 960 200", "sleep 100", "restore 11", "restore 12", "restore 13",
-                     "restore 14", "move 11 0 0 480 270", "move 12 480 0 480 270",
-                     "move 13 0 270 480 270", "move 14 480 270 480 270",
-                     // asked for together, then read back, the console's first
-                     "read-back 50", "read-back 11", "read-back 12", "read-back 13", "read-back 14",
-                     "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
+                     "watchKeyboard 50 11 12 13 14", "beginPlacement", "minimize 11", "minimize 12",
+                     "minimize 13", "minimize 14",
+                     "title 50 rezerivove : Tarnvale Multi VLC Viewer", "move 50 0 570 960 200",
+                     // the pause is a wait on the window system, not a sleep
+                     "waitForWindowNews 100", "windowEvents", "restore 11", "restore 12",
+                     "restore 13", "restore 14",
+                     // asked for together, then titled; the desktop carries them out meanwhile
+                     "move 11 0 0 480 270", "move 12 480 0 480 270", "move 13 0 270 480 270",
+                     "move 14 480 270 480 270", "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
                      "title 12 2: udp://@239.1.2.3:5042  Tarnvale",
                      "title 13 3: udp://@239.1.2.3:5043  Tarnvale",
-                     "title 14 4: udp://@239.1.2.3:5044  Tarnvale"}));
+                     "title 14 4: udp://@239.1.2.3:5044  Tarnvale", "endPlacement"}));
 }
 
 TEST_F(WindowLayout, HalfSize) {
-    arrangeWindows(2);
+    layOut(2);
     EXPECT_EQ(fake::callsStartingWith("move"),
               (Calls{"move 50 0 300 480 200", "move 11 0 0 240 135", "move 12 240 0 240 135",
                      "move 13 0 135 240 135", "move 14 240 135 240 135"}));
@@ -67,7 +76,7 @@ TEST_F(WindowLayout, OddHeightAtHalfSizeDropsTheFraction) {
     viewerSettings.VLCWIDTH = 641;
     viewerSettings.VLCHEIGHT = 361;
     viewerSettings.INFOLEFT = 7;
-    arrangeWindows(2);
+    layOut(2);
     // Cells are 180 high, the grid ends at 50 + 360, the console starts at 361 + 30 + 50.
     EXPECT_EQ(fake::callsStartingWith("move"),
               (Calls{"move 50 107 441 480 200", "move 11 100 50 320 180", "move 12 420 50 320 180",
@@ -84,7 +93,7 @@ TEST_F(WindowLayout, GeometryAtTheEndsOfTheRangeIsComputedWithoutOverflow) {
     viewerSettings.INFOLEFT = INT32_MAX;
     viewerSettings.INFOTOP = INT32_MAX;
     viewerSettings.INFOWIDTH = INT32_MIN;
-    arrangeWindows(1);
+    layOut(1);
     EXPECT_EQ(fake::callsStartingWith("move"),
               (Calls{"move 50 4294967294 2399999999 -2147483648 200",
                      "move 11 2147483647 -2147483648 2147483647 1200000000",
@@ -94,11 +103,11 @@ TEST_F(WindowLayout, GeometryAtTheEndsOfTheRangeIsComputedWithoutOverflow) {
 }
 
 TEST_F(WindowLayout, ProgramNameIsCutAtExeOnceAndForAll) {
-    arrangeWindows(1);
+    layOut(1);
     EXPECT_STREQ(programName, "rezerivove");
     std::strcpy(programName, "REZERIVOVE.EXE");
     fake::state.calls.clear();
-    arrangeWindows(1);
+    layOut(1);
     EXPECT_EQ(fake::callsStartingWith("title 50"),
               (Calls{"title 50 REZERIVOVE.EXE : Tarnvale Multi VLC Viewer"}));
 }
@@ -106,14 +115,14 @@ TEST_F(WindowLayout, ProgramNameIsCutAtExeOnceAndForAll) {
 TEST_F(WindowLayout, StreamPortsAboveTheTopOfTheRangeAreNotWrapped) {
     viewerSettings.IPPORT = 65535;
     std::strcpy(viewerSettings.IPADDRESS, "");
-    arrangeWindows(1);
+    layOut(1);
     EXPECT_EQ(fake::callsStartingWith("title 14"), (Calls{"title 14 4: udp://@:65579  Tarnvale"}));
 }
 
 // A console whose window was not found is asked of as window 0, which every platform leaves
 // alone; everything else is as with one.
 TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
-    arrangeWindows(1);
+    layOut(1);
     Calls expected = fake::state.calls;
     for (std::string& call : expected) {
         const std::size_t window = call.find(' ') + 1;
@@ -124,7 +133,7 @@ TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
     }
     SetUp();
     consoleWindow = 0;
-    arrangeWindows(1);
+    layOut(1);
     EXPECT_EQ(fake::state.calls, expected);
     EXPECT_EQ(fake::callsStartingWith("move 0"), (Calls{"move 0 0 570 960 200"}));
 }
@@ -132,8 +141,8 @@ TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
 // The operator learns once which window the desktop left elsewhere, and nothing of the others.
 TEST_F(WindowLayout, AWindowTheDesktopWillNotPlaceIsToldOnce) {
     fake::state.unplaceableWindows = {12, 50};
-    arrangeWindows(1);
-    arrangeWindows(2);
+    layOut(1);
+    layOut(2);
     EXPECT_EQ(fake::state.output,
               "The desktop did not place the console window\r\n"
               "The desktop did not place the window of player 2 (udp://@239.1.2.3:5042)\r\n");

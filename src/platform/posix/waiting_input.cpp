@@ -11,6 +11,9 @@ namespace {
 
 enum { kKeys, kText, kStatus, kWindows, kSources };
 
+// A wait's timeout in one call to poll; a longer wait is several.
+constexpr long long kCheckCeilingMs = 1000;
+
 // Looks without waiting; returns what poll returns.
 int pollSources(pollfd* sources) {
     for (;;) {
@@ -56,6 +59,27 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle st
         waiting |= kWindowEvents;
     }
     return waiting;
+}
+
+// The window system's descriptor alone, with the job-control pipe, so that a Ctrl-Z during a
+// layout is taken at once as in any other wait.
+void waitForWindowNews(long long untilMs) {
+    const int windows = internal::windowSystemDescriptor();
+    for (long long left = untilMs - monotonicMs(); left > 0; left = untilMs - monotonicMs()) {
+        if (internal::windowEventsQueued()) {
+            return;
+        }
+        pollfd sources[2] = {{windows, POLLIN, 0}, {internal::jobSignalDescriptor(), POLLIN, 0}};
+        const int timeout = left < kCheckCeilingMs ? static_cast<int>(left) : kCheckCeilingMs;
+        if (poll(sources, 2, timeout) > 0) {
+            if ((sources[1].revents & POLLIN) != 0) {
+                internal::takeJobSignals();
+            }
+            if ((sources[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+                return;
+            }
+        }
+    }
 }
 
 }  // namespace platform

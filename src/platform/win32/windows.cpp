@@ -95,7 +95,27 @@ void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::i
     }
 }
 
-// Windows places a top-level window where it is asked: there is nothing to read back.
+// Windows takes the requests in order and places a top-level window where it is asked: a
+// layout's requests are posted at once, and there is nothing to read back or wait for.
+void beginPlacement() {}
+
+bool advancePlacement() {
+    return true;
+}
+
+long long placementWakeMs() {
+    return LLONG_MAX;
+}
+
+void waitForWindowNews(long long untilMs) {
+    const long long left = untilMs - monotonicMs();
+    if (left > 0) {
+        sleepMs(left < INT_MAX ? static_cast<int>(left) : INT_MAX);
+    }
+}
+
+void endPlacement() {}
+
 bool windowPlaced(WindowHandle) {
     return true;
 }

@@ -11,6 +11,7 @@
 #include <cstddef>
 
 #include "platform/platform.h"
+#include "platform/x11/tiling_ipc_message.h"
 
 namespace platform::x11 {
 
@@ -84,21 +85,32 @@ bool isMinimized(Window window);
 bool isViewable(Window window);
 // A request about `window` to the window manager, as EWMH has it: a client message to the root.
 void askWindowManager(Window window, Atom request, long d0, long d1, long d2, long d3, long d4);
+// The events a layout on its way is woken by, for this window (none once it has ended).
+long placementEventMask(Window window);
+
+// ---- keyboard_watch.cpp ------------------------------------------------------------------------
+
+// The events the keyboard watch reads, for this window.
+long keyboardEventMask(Window window);
+// Asks for the events both want of this window.
+void selectEvents(Window window);
 
 // ---- tiling_ipc.cpp ----------------------------------------------------------------------------
 
 // Connects to sway's or i3's IPC when the viewer runs under one; false otherwise.
 bool connectTilingIpc();
-// Whether the IPC answers now: after a failure (i3 restarted in place, a reply too late) each
-// request connects again; while none answers, windows are placed as under any window manager.
+// Whether the IPC answers now. After a failure (i3 restarted in place, a compositor stopped, a
+// reply too late) nothing more is asked of it until retryTilingIpc, at the next layout; then it
+// connects again. While none answers, windows are placed as under any window manager.
 bool tilingIpcAnswers();
+void retryTilingIpc();
 void tilingMinimize(WindowHandle window);
-void tilingRestore(WindowHandle window);
+void tilingShow(WindowHandle window);
 void tilingMove(WindowHandle window, int left, int top, int width, int height);
 void tilingFocus(WindowHandle window);
-// Whether sway shows a native window (named by its process) in this rectangle; also true when
-// its tree cannot tell.
-bool tilingShows(WindowHandle window, int left, int top, int width, int height);
+// The window's node in the compositor's tree as it is now; false when the tree cannot be read or
+// does not hold it.
+bool tilingNode(WindowHandle window, IpcNode* node);
 // Whether the compositor keeps the window out of sight now (the scratchpad), asked of its tree,
 // whoever hid it and whoever showed it since.
 bool tilingHidden(WindowHandle window);

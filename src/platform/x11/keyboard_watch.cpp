@@ -81,19 +81,36 @@ bool noWindowHasKeys() {
     return focus == None || focus == PointerRoot || focus == backend.root;
 }
 
-void selectFocusEvents(long mask) {
+// Asks for the watched windows' events as the watch now stands.
+void selectWatchedEvents() {
     for (int i = 0; i < watch.playerCount; ++i) {
         if (watch.players[i] != None) {
-            XSelectInput(backend.display, watch.players[i], mask);
+            platform::x11::selectEvents(watch.players[i]);
         }
     }
     if (consoleXWindow() != None) {
-        XSelectInput(backend.display, consoleXWindow(), mask);
+        platform::x11::selectEvents(consoleXWindow());
     }
     XFlush(backend.display);
 }
 
 }  // namespace
+
+namespace platform::x11 {
+
+long keyboardEventMask(Window window) {
+    return watch.watching && window != None &&
+                   (window == consoleXWindow() || isWatchedPlayer(window))
+               ? FocusChangeMask
+               : NoEventMask;
+}
+
+// An X client has one event mask a window: the keyboard watch's and the layout's together.
+void selectEvents(Window window) {
+    XSelectInput(backend.display, window, keyboardEventMask(window) | placementEventMask(window));
+}
+
+}  // namespace platform::x11
 
 namespace platform {
 
@@ -110,8 +127,8 @@ void watchKeyboard(WindowHandle console, const WindowHandle* players, int player
     for (int i = 0; i < watch.playerCount; ++i) {
         watch.players[i] = static_cast<Window>(players[i]);
     }
-    selectFocusEvents(FocusChangeMask);
     watch.watching = true;
+    selectWatchedEvents();
 }
 
 // The viewer then asks for no events at all, so an idle cycle reads none (and libxcb, which
@@ -120,8 +137,8 @@ void stopWatchingKeyboard() {
     if (backend.display == nullptr || !watch.watching) {
         return;
     }
-    selectFocusEvents(NoEventMask);
     watch.watching = false;
+    selectWatchedEvents();
     watch.playerWithKeys = None;
     watch.consoleLostKeys = false;
 }

@@ -1,91 +1,38 @@
-// Minimizing, restoring and moving the players' windows and the console.
+// Minimizing, restoring and moving the players' windows and the console, as a layout carries
+// them out.
 //
 // With a window manager the rectangle asked for is the outer one, frame included, as on Windows;
 // the window manager is asked, as EWMH has it, and what it did is read back. Without one the
 // viewer moves the windows itself. sway and i3 ignore these requests: under them every request
 // goes through their IPC instead (tiling_ipc.cpp).
+//
+// Nothing here waits. Each window has a record of where it stands; window_phases.cpp decides what
+// to ask next from what is read here. The cycle's wait is woken by the events selected on these
+// windows while a layout is on its way, and by the records' own times.
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <climits>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/x11/internal.h"
+#include "platform/x11/window_phases.h"
 
 namespace {
 
 using platform::x11::backend;
+using platform::x11::Desk;
+using platform::x11::Phase;
+using platform::x11::Request;
+using platform::x11::WindowRecord;
+using platform::x11::WindowView;
 
-constexpr int kCheckMs = 2;
-// Each request is read back twice as long as the one before. A window manager's request that
-// takes is carried out within a few milliseconds, and one dropped is sent again soon (mutter
-// drops some as it restores a window): 8, 16, 32, 64 and 128 ms. A tiling desktop's command is
-// carried out when its reply comes, but a terminal that resizes itself under sway, on a loaded
-// machine, may take a few hundred milliseconds, and asked again too often, takes longer: 20,
-// 40, 80 and 160 ms.
-constexpr long long kFirstMoveCheckMs = 8;
-constexpr int kMoveAttempts = 5;
-constexpr long long kFirstCommandCheckMs = 20;
-constexpr int kCommandAttempts = 4;
 constexpr long kIconicState = 3;
-// How long after its minimize request a window may still be shown: a window manager takes the
-// request in its own time, and a loaded one (mutter beside four players on two cores) takes more
-// than the layout's pause.
-constexpr long long kMinimizeTakenMs = 1000;
-constexpr long long kManagedWithinMs = 500;
-constexpr int kSetSize = 8;
-constexpr int kRemapAttempts = 3;
-
-// A few windows: the players and the console, and a stale one or two at most.
-struct WindowSet {
-    Window windows[kSetSize];
-    int count;
-};
-
-bool contains(const WindowSet& set, Window window) {
-    for (int i = 0; i < set.count; ++i) {
-        if (set.windows[i] == window) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void add(WindowSet& set, Window window) {
-    if (!contains(set, window) && set.count < kSetSize) {
-        set.windows[set.count++] = window;
-    }
-}
-
-void remove(WindowSet& set, Window window) {
-    for (int i = 0; i < set.count; ++i) {
-        if (set.windows[i] == window) {
-            set.windows[i] = set.windows[--set.count];
-            return;
-        }
-    }
-}
-
-// Windows the desktop once left elsewhere after every attempt (weston places every window
-// itself): they get one short attempt from then on, so that a layout does not wait on them.
-WindowSet refused;
-// Requests on their way to the window manager: the windows they were sent for, and until when
-// the next request for the same window waits for them to be carried out.
-struct Pending {
-    WindowSet windows;
-    long long untilMs;
-};
-
-// Minimizes not yet seen taken: a restore must not be taken for done before the minimize it
-// follows (mutter would minimize the window after it), nor a move.
-Pending minimizing;
-// Restores not yet seen taken: the window's move waits for its own.
-Pending restoring;
-// The windows whose frame has been waited for once.
-WindowSet framed;
-// The windows mapped once more because the window manager had left them out of its clients.
-WindowSet remapped;
+// The players and the console, and a stale one or two at most.
+constexpr int kMaxWindows = 8;
+// The largest character cell a terminal keeps its window to, in pixels.
+constexpr int kLargestCell = 48;
 
 struct FrameExtents {
     long left, right, top, bottom;
@@ -128,29 +75,24 @@ bool sizeTaken(int actual, int wanted, int increment, int least) {
            (wanted < least && actual == least);
 }
 
-enum class Placed { kYes, kNo, kGone };
-
 // Whether the client stands at `left`, `top` with the size asked for, its own border included
 // (window managers that frame a window take its border away; i3 leaves xterm's).
-Placed clientPlaced(Window window, int left, int top, int width, int height) {
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(backend.display, window, &attributes)) {
-        return Placed::kGone;
-    }
+bool clientPlaced(Window window, const XWindowAttributes& attributes, int left, int top, int width,
+                  int height) {
     int x = 0;
     int y = 0;
     Window child = None;
     if (!XTranslateCoordinates(backend.display, window, backend.root, 0, 0, &x, &y, &child)) {
-        return Placed::kGone;
+        return false;
     }
     const int border = attributes.border_width;
     if (x - border != left || y - border != top) {
-        return Placed::kNo;
+        return false;
     }
     const int outerWidth = attributes.width + 2 * border;
     const int outerHeight = attributes.height + 2 * border;
     if (outerWidth == width && outerHeight == height) {
-        return Placed::kYes;
+        return true;
     }
     XSizeHints hints;
     long supplied = 0;
@@ -160,216 +102,18 @@ Placed clientPlaced(Window window, int left, int top, int width, int height) {
     const bool least = (hints.flags & PMinSize) != 0;
     return sizeTaken(outerWidth, width, increments ? hints.width_inc : 1,
                      least ? hints.min_width + 2 * border : 0) &&
-                   sizeTaken(outerHeight, height, increments ? hints.height_inc : 1,
-                             least ? hints.min_height + 2 * border : 0)
-               ? Placed::kYes
-               : Placed::kNo;
-}
-
-int clientMapState(Window window) {
-    XWindowAttributes attributes;
-    return XGetWindowAttributes(backend.display, window, &attributes) ? attributes.map_state : -1;
+           sizeTaken(outerHeight, height, increments ? hints.height_inc : 1,
+                     least ? hints.min_height + 2 * border : 0);
 }
 
 bool isNative(platform::WindowHandle handle) {
     return (handle & platform::x11::kProcessWindowBit) != 0;
 }
 
-// Under sway or i3 every request goes through their IPC while it answers; a native window can be
-// reached no other way.
-bool placedByIpc(platform::WindowHandle handle) {
-    return (backend.tilingIpc || isNative(handle)) && platform::x11::tilingIpcAnswers();
-}
-
-// Looks at `window` every few milliseconds until `done` holds for it or `untilMs` has come.
-void waitUntil(bool (*done)(Window), Window window, long long untilMs) {
-    while (!done(window) && platform::monotonicMs() < untilMs) {
-        platform::sleepMs(kCheckMs);
-    }
-}
-
-// The window manager has taken on the window (it gives it a WM_STATE then), or it is gone.
-bool managedOrGone(Window window) {
-    long state[2] = {0, 0};
-    return platform::x11::readProperty(window, backend.wmState, backend.wmState, 32, state, 2) >
-               0 ||
-           clientMapState(window) == -1;
-}
-
-// The window manager has set the window's frame, as a window manager that tells frames does
-// once it has made one, or the window is gone.
-bool framedOrGone(Window window) {
-    long values[4];
-    return !platform::x11::windowManagerSupports(backend.netFrameExtents) ||
-           platform::x11::readProperty(window, backend.netFrameExtents, XA_CARDINAL, 32, values,
-                                       4) == 4 ||
-           clientMapState(window) == -1;
-}
-
-bool outOfSightOrGone(Window window) {
-    return clientMapState(window) != IsViewable || platform::x11::isMinimized(window);
-}
-
-bool shownOrGone(Window window) {
-    return clientMapState(window) == -1 || !platform::x11::isMinimized(window);
-}
-
-bool listedOrGone(Window window) {
-    return platform::x11::windowManagerLists(window) || clientMapState(window) == -1;
-}
-
-// NOTE: sway 1.12 and labwc (wlroots 0.20) now and then take a window mapped on their Xwayland
-// half-way: it gets its WM_STATE but never a place on the screen, in their client list or in
-// sway's tree. Mapped once more (a few times at most: the new map may go the same way), it is
-// taken on. Done at one layout for a window, and only for one that is shown as far as X goes and
-// still unlisted after the time a window manager takes.
-void takeOnStranded(Window window) {
-    if (contains(remapped, window) || clientMapState(window) != IsViewable) {
-        return;
-    }
-    waitUntil(listedOrGone, window, platform::monotonicMs() + kManagedWithinMs);
-    if (listedOrGone(window)) {
-        return;
-    }
-    add(remapped, window);
-    for (int attempt = 0; attempt < kRemapAttempts && !listedOrGone(window); ++attempt) {
-        XUnmapWindow(backend.display, window);
-        XMapWindow(backend.display, window);
-        XSync(backend.display, False);
-        waitUntil(listedOrGone, window, platform::monotonicMs() + kManagedWithinMs);
-    }
-}
-
-void note(Pending& pending, Window window) {
-    add(pending.windows, window);
-    pending.untilMs = platform::monotonicMs() + kMinimizeTakenMs;
-}
-
-// A request still on its way for `window` is let through (until `done` holds, up to the time the
-// requests have) before the next one: a request taken for done before it would be undone by it.
-// After the restores the layout also ends with the keyboard where the last one put it, so the
-// keyboard watch gives it back to the console at once, not after the operator's next key has
-// gone to a player.
-void letThrough(Pending& pending, bool (*done)(Window), Window window) {
-    if (contains(pending.windows, window)) {
-        XSync(backend.display, False);
-        waitUntil(done, window, pending.untilMs);
-        remove(pending.windows, window);
-    }
-}
-
-// A move asked for and not yet read back: the layout asks for the four players' places one after
-// another and then reads them back, so that the window manager carries them out together.
-struct Move {
-    Window window;  // None for a free entry
-    int left, top, width, height;
-    int clientLeft, clientTop, clientWidth, clientHeight;
-    int attempt;
-    long long sentAtMs;  // -1: the window cannot be reached
-};
-
-Move moves[kSetSize];
-
-// The entry of `window`, or a free one (the first otherwise: a window never read back).
-Move& moveOf(Window window) {
-    Move* free = &moves[0];
-    for (Move& move : moves) {
-        if (move.window == window) {
-            return move;
-        }
-        free = move.window == None && free->window != None ? &move : free;
-    }
-    return *free;
-}
-
-// A window manager that honours _NET_MOVERESIZE_WINDOW is asked with it; one that does not gets
-// the ConfigureWindow request every ICCCM window manager honours, the frame's corner at the place
-// asked (NorthWest gravity); sway and i3 through their IPC. The window manager is asked for the
-// client inside the outer rectangle, the frame as it is now.
-void sendMove(Move& move) {
-    const Window window = move.window;
-    const platform::WindowHandle handle = static_cast<platform::WindowHandle>(window);
-    const bool ipc = placedByIpc(handle);
-    const FrameExtents frame = ipc ? FrameExtents{0, 0, 0, 0} : frameExtents(window);
-    move.clientLeft = coordinate(std::int64_t{move.left} + frame.left);
-    move.clientTop = coordinate(std::int64_t{move.top} + frame.top);
-    move.clientWidth = extent(std::int64_t{move.width} - frame.left - frame.right);
-    move.clientHeight = extent(std::int64_t{move.height} - frame.top - frame.bottom);
-    if (ipc) {
-        platform::x11::tilingMove(handle, move.left, move.top, move.width, move.height);
-    } else if (platform::x11::windowManagerSupports(backend.netMoveResizeWindow)) {
-        // NorthWest gravity, x, y, width and height given, sent by a pager-like tool (source 2).
-        platform::x11::askWindowManager(window, backend.netMoveResizeWindow,
-                                        NorthWestGravity | (0xF << 8) | (2 << 12), move.left,
-                                        move.top, move.clientWidth, move.clientHeight);
-    } else {
-        XMoveResizeWindow(backend.display, window, move.left, move.top, move.clientWidth,
-                          move.clientHeight);
-    }
-    XFlush(backend.display);
-    move.sentAtMs = platform::monotonicMs();
-}
-
-// Reads back a move, asking again while the window is elsewhere: whether the window manager
-// carried it out. What the client got is read back (a native window's from sway's tree).
-// NOTE: openbox sometimes drops the first request for a window it has just restored; a window
-// manager that has just started may not have framed the window yet; mutter places a window it
-// has just taken on its own way after the first requests; sway may keep a tiled window's size
-// the moment it floats.
-bool carriedOut(Move& move) {
-    if (move.sentAtMs < 0) {
-        return false;
-    }
-    const Window window = move.window;
-    const platform::WindowHandle handle = static_cast<platform::WindowHandle>(window);
-    const bool native = isNative(handle);
-    const bool ipc = placedByIpc(handle);
-    const int attempts = contains(refused, window) ? 1 : ipc ? kCommandAttempts : kMoveAttempts;
-    const long long firstCheckMs = ipc ? kFirstCommandCheckMs : kFirstMoveCheckMs;
-    for (;;) {
-        const Placed placed =
-            native
-                ? (platform::x11::tilingShows(handle, move.left, move.top, move.width, move.height)
-                       ? Placed::kYes
-                       : Placed::kNo)
-                : clientPlaced(window, move.clientLeft, move.clientTop, move.clientWidth,
-                               move.clientHeight);
-        if (placed != Placed::kNo) {
-            return true;
-        }
-        if (platform::monotonicMs() < move.sentAtMs + (firstCheckMs << move.attempt)) {
-            platform::sleepMs(kCheckMs);
-        } else if (move.attempt + 1 < attempts) {
-            ++move.attempt;
-            sendMove(move);
-        } else {
-            break;
-        }
-    }
-    // A window out of sight (minimized by H, or in the scratchpad) is one a desktop may place
-    // only when it is shown again: that is no refusal.
-    if (ipc && platform::x11::tilingHidden(handle)) {
-        return true;
-    }
-    if (!native && (!platform::x11::isViewable(window) || platform::x11::isMinimized(window))) {
-        return true;
-    }
-    add(refused, window);
-    return false;
-}
-
-}  // namespace
-
-namespace platform::x11 {
-
-bool isMinimized(Window window) {
-    long state[2] = {0, 0};
-    if (readProperty(window, backend.wmState, backend.wmState, 32, state, 2) > 0 &&
-        state[0] == kIconicState) {
-        return true;
-    }
+bool markedHidden(Window window) {
     long states[16];
-    const long count = readProperty(window, backend.netWmState, XA_ATOM, 32, states, 16);
+    const long count =
+        platform::x11::readProperty(window, backend.netWmState, XA_ATOM, 32, states, 16);
     for (long i = 0; i < count; ++i) {
         if (static_cast<Atom>(states[i]) == backend.netWmStateHidden) {
             return true;
@@ -378,8 +122,216 @@ bool isMinimized(Window window) {
     return false;
 }
 
+// A window a layout asks for, and where it stands.
+struct PlacedWindow {
+    platform::WindowHandle handle;  // 0 for a free entry
+    WindowRecord record;
+    int left, top, width, height;  // the outer rectangle asked for
+    // The client inside it, with the frame as it was when the move was asked.
+    int clientLeft, clientTop, clientWidth, clientHeight;
+};
+
+struct Placement {
+    PlacedWindow windows[kMaxWindows];
+    bool active;  // between beginPlacement and endPlacement
+};
+
+Placement placement;
+
+// The window's entry; a new one takes a free entry, or one that holds nothing on its way.
+PlacedWindow& entryOf(platform::WindowHandle handle) {
+    PlacedWindow* spare = nullptr;
+    for (PlacedWindow& entry : placement.windows) {
+        if (entry.handle == handle) {
+            return entry;
+        }
+        const bool unused =
+            entry.handle == 0 || (settled(entry.record) && entry.record.phase != Phase::kHiding &&
+                                  !entry.record.minimizeOnItsWay);
+        spare = spare == nullptr && unused ? &entry : spare;
+    }
+    PlacedWindow& entry = spare != nullptr ? *spare : placement.windows[0];
+    entry = PlacedWindow{};
+    entry.handle = handle;
+    return entry;
+}
+
+const PlacedWindow* findEntry(platform::WindowHandle handle) {
+    for (const PlacedWindow& entry : placement.windows) {
+        if (handle != 0 && entry.handle == handle) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// How the desktop takes requests for this window now.
+Desk deskOf(platform::WindowHandle handle) {
+    Desk desk;
+    desk.native = isNative(handle);
+    desk.ipc = (backend.tilingIpc || desk.native) && platform::x11::tilingIpcAnswers();
+    desk.windowManager = platform::x11::windowManagerRunning();
+    desk.moveResize =
+        desk.windowManager && platform::x11::windowManagerSupports(backend.netMoveResizeWindow);
+    desk.activation =
+        desk.windowManager && platform::x11::windowManagerSupports(backend.netActiveWindow);
+    return desk;
+}
+
+// Where sway shows a native window: at the place asked, and no more than a character cell short
+// of the size asked (NOTE: foot keeps a floating window to whole cells).
+bool nodeAt(const platform::x11::IpcRectangle& rect, const PlacedWindow& entry) {
+    const auto sizeTaken = [](int actual, int wanted) {
+        return actual <= wanted && actual > wanted - kLargestCell;
+    };
+    return rect.x == entry.left && rect.y == entry.top && sizeTaken(rect.width, entry.width) &&
+           sizeTaken(rect.height, entry.height);
+}
+
+// What the window system says of the window now: what its phase needs, each a round trip to the
+// X server (which answers while the window manager is stopped), the compositor's tree only when
+// needsDeskTree says so.
+WindowView look(const PlacedWindow& entry, const Desk& desk, long long nowMs) {
+    WindowView view;
+    std::memset(&view, 0, sizeof view);
+    const WindowRecord& record = entry.record;
+    const bool tree = platform::x11::needsDeskTree(record, desk, nowMs);
+    if (desk.native) {
+        view.viewable = true;
+        platform::x11::IpcNode node;
+        if (tree && platform::x11::tilingNode(entry.handle, &node)) {
+            view.hiddenByDesk = node.visible == 0;
+            view.placed = nodeAt(node.rect, entry);
+        } else {
+            view.placed = tree;  // a tree that cannot tell has nothing to compare with
+        }
+        return view;
+    }
+    const Window window = static_cast<Window>(entry.handle);
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(backend.display, window, &attributes)) {
+        view.gone = true;
+        return view;
+    }
+    view.viewable = attributes.map_state == IsViewable;
+    view.unmapped = attributes.map_state == IsUnmapped;
+    long state[2] = {0, 0};
+    view.managed =
+        platform::x11::readProperty(window, backend.wmState, backend.wmState, 32, state, 2) > 0;
+    view.minimized = (view.managed && state[0] == kIconicState) || markedHidden(window);
+    const bool beforeMove = record.moveWanted && record.phase != Phase::kMoving;
+    if (beforeMove && !record.framedOnce) {
+        long extents[4];
+        view.framed = !platform::x11::windowManagerSupports(backend.netFrameExtents) ||
+                      platform::x11::readProperty(window, backend.netFrameExtents, XA_CARDINAL, 32,
+                                                  extents, 4) == 4;
+    }
+    if (beforeMove && record.restoreWanted) {
+        view.listed = platform::x11::windowManagerLists(window);
+    }
+    if (record.phase == Phase::kMoving) {
+        view.placed = clientPlaced(window, attributes, entry.clientLeft, entry.clientTop,
+                                   entry.clientWidth, entry.clientHeight);
+    }
+    if (tree) {
+        view.hiddenByDesk = platform::x11::tilingHidden(entry.handle);
+    }
+    return view;
+}
+
+// Asks the move: the window manager for the client inside the outer rectangle, the frame as it
+// is now (NorthWest gravity); sway and i3 for the outer rectangle, floating without a border.
+void askMove(PlacedWindow& entry, Request request) {
+    const Window window = static_cast<Window>(entry.handle);
+    const FrameExtents frame = request == Request::kMoveEwmh || request == Request::kMoveConfigure
+                                   ? frameExtents(window)
+                                   : FrameExtents{0, 0, 0, 0};
+    entry.clientLeft = coordinate(std::int64_t{entry.left} + frame.left);
+    entry.clientTop = coordinate(std::int64_t{entry.top} + frame.top);
+    entry.clientWidth = extent(std::int64_t{entry.width} - frame.left - frame.right);
+    entry.clientHeight = extent(std::int64_t{entry.height} - frame.top - frame.bottom);
+    switch (request) {
+        case Request::kMoveByIpc:
+            platform::x11::tilingMove(entry.handle, entry.left, entry.top, entry.width,
+                                      entry.height);
+            break;
+        case Request::kMoveEwmh:
+            // x, y, width and height given, sent by a pager-like tool (source 2).
+            platform::x11::askWindowManager(window, backend.netMoveResizeWindow,
+                                            NorthWestGravity | (0xF << 8) | (2 << 12), entry.left,
+                                            entry.top, entry.clientWidth, entry.clientHeight);
+            break;
+        default:
+            XMoveResizeWindow(backend.display, window, entry.clientLeft, entry.clientTop,
+                              static_cast<unsigned>(entry.clientWidth),
+                              static_cast<unsigned>(entry.clientHeight));
+            break;
+    }
+}
+
+void send(PlacedWindow& entry, Request request) {
+    const Window window = static_cast<Window>(entry.handle);
+    switch (request) {
+        case Request::kNone:
+            return;
+        case Request::kMinimize:
+            XIconifyWindow(backend.display, window, DefaultScreen(backend.display));
+            break;
+        case Request::kUnmap:
+            XUnmapWindow(backend.display, window);
+            break;
+        case Request::kMap:
+            // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves
+            // none active; the layout's keyboard watch gives it back to the console.
+            XMapRaised(backend.display, window);
+            break;
+        case Request::kActivate:
+            platform::x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0,
+                                            0);
+            break;
+        case Request::kRemap:
+            XUnmapWindow(backend.display, window);
+            XMapWindow(backend.display, window);
+            break;
+        case Request::kHideByIpc:
+            platform::x11::tilingMinimize(entry.handle);
+            return;
+        case Request::kShowByIpc:
+            platform::x11::tilingShow(entry.handle);
+            return;
+        case Request::kMoveByIpc:
+        case Request::kMoveEwmh:
+        case Request::kMoveConfigure:
+        case Request::kMoveDirect:
+            askMove(entry, request);
+            break;
+    }
+    XFlush(backend.display);
+}
+
+// The window's events while a layout is on its way: it only wakes the cycle's wait, which then
+// reads what it needs.
+void selectFor(const PlacedWindow& entry) {
+    if (!isNative(entry.handle)) {
+        platform::x11::selectEvents(static_cast<Window>(entry.handle));
+    }
+}
+
+}  // namespace
+
+namespace platform::x11 {
+
+bool isMinimized(Window window) {
+    long state[2] = {0, 0};
+    return (readProperty(window, backend.wmState, backend.wmState, 32, state, 2) > 0 &&
+            state[0] == kIconicState) ||
+           markedHidden(window);
+}
+
 bool isViewable(Window window) {
-    return clientMapState(window) == IsViewable;
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(backend.display, window, &attributes) &&
+           attributes.map_state == IsViewable;
 }
 
 void askWindowManager(Window window, Atom request, long d0, long d1, long d2, long d3, long d4) {
@@ -398,131 +350,116 @@ void askWindowManager(Window window, Atom request, long d0, long d1, long d2, lo
                SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
+long placementEventMask(Window window) {
+    if (!placement.active) {
+        return NoEventMask;
+    }
+    // NOTE: a window manager lists the windows it took on in a property of the root.
+    if (window == backend.root) {
+        return PropertyChangeMask;
+    }
+    return findEntry(window) != nullptr ? StructureNotifyMask | PropertyChangeMask : NoEventMask;
+}
+
 }  // namespace platform::x11
 
 namespace platform {
 
-void minimizeWindow(WindowHandle window) {
-    if (backend.display == nullptr || window == 0) {
+void beginPlacement() {
+    if (backend.display == nullptr) {
         return;
     }
-    if (placedByIpc(window)) {
-        x11::tilingMinimize(window);
-    } else if (isNative(window)) {
-        return;
-    } else if (x11::windowManagerRunning()) {
-        // NOTE: a window already minimized and taken off the screen (V after H) is not asked
-        // again: icewm carries out a minimize in its own time, and a loaded icewm took such a
-        // needless one after the restore that followed it, leaving the window minimized. (A
-        // window manager that keeps minimized windows mapped may show a restore late: its state
-        // is not taken for done.)
-        if (clientMapState(static_cast<Window>(window)) == IsUnmapped &&
-            x11::isMinimized(static_cast<Window>(window))) {
-            return;
-        }
-        XIconifyWindow(backend.display, static_cast<Window>(window),
-                       DefaultScreen(backend.display));
-        note(minimizing, static_cast<Window>(window));
-    } else {
-        // Without a window manager there is no iconic state: the window is taken off the screen.
-        XUnmapWindow(backend.display, static_cast<Window>(window));
+    placement.active = true;
+    x11::retryTilingIpc();
+    for (PlacedWindow& entry : placement.windows) {
+        x11::beginLayout(entry.record);
     }
-    XFlush(backend.display);
+    x11::selectEvents(backend.root);
+}
+
+void minimizeWindow(WindowHandle handle) {
+    if (backend.display == nullptr || handle == 0) {
+        return;
+    }
+    PlacedWindow& entry = entryOf(handle);
+    selectFor(entry);
+    const Desk desk = deskOf(handle);
+    const long long now = monotonicMs();
+    send(entry, x11::askMinimize(entry.record, look(entry, desk, now), desk, now));
 }
 
 void restoreWindow(WindowHandle handle) {
     if (backend.display == nullptr || handle == 0) {
         return;
     }
-    if (placedByIpc(handle)) {
-        x11::tilingRestore(handle);
-        return;
-    }
-    if (isNative(handle)) {
-        return;
-    }
-    const Window window = static_cast<Window>(handle);
-    if (!x11::windowManagerRunning()) {
-        XMapRaised(backend.display, window);
-        XFlush(backend.display);
-        return;
-    }
-    const bool minimizeAsked = contains(minimizing.windows, window);
-    letThrough(minimizing, outOfSightOrGone, window);
-    // NOTE: mutter keeps a minimized window mapped, so mapping it again asks nothing of mutter;
-    // asked by a pager (source 2) to activate it, mutter restores it. Other window managers
-    // restore a minimized window they unmapped when it is mapped again. A window manager that
-    // has still not taken the minimize (a loaded one) would take it after a map and leave the
-    // window minimized; asked to activate the window after the minimize, it restores it.
-    const bool minimized = x11::isMinimized(window);
-    const int mapState = clientMapState(window);
-    const bool minimizeLate = minimizeAsked && mapState == IsViewable && !minimized;
-    if (((minimized && mapState != IsUnmapped) || minimizeLate) &&
-        x11::windowManagerSupports(backend.netActiveWindow)) {
-        x11::askWindowManager(window, backend.netActiveWindow, 2, CurrentTime, 0, 0, 0);
-    } else {
-        // NOTE: openbox gives the keyboard focus to a window it restores, and metacity leaves
-        // none active; the layout's keyboard watch gives it back to the console.
-        XMapRaised(backend.display, window);
-    }
-    XFlush(backend.display);
-    // The four restores are on their way together; each window's move waits for its own.
-    note(restoring, window);
+    PlacedWindow& entry = entryOf(handle);
+    entry.record.restoreWanted = true;
+    selectFor(entry);
 }
 
-void moveWindow(WindowHandle handle, std::int64_t wantedLeft, std::int64_t wantedTop,
-                std::int64_t wantedWidth, std::int64_t wantedHeight) {
+void moveWindow(WindowHandle handle, std::int64_t left, std::int64_t top, std::int64_t width,
+                std::int64_t height) {
     if (backend.display == nullptr || handle == 0) {
         return;
     }
-    const Window window = static_cast<Window>(handle);
-    Move& move = moveOf(window);
-    move.window = window;
-    move.left = coordinate(wantedLeft);
-    move.top = coordinate(wantedTop);
-    move.width = extent(wantedWidth);
-    move.height = extent(wantedHeight);
-    const bool native = isNative(handle);
-    const bool ipc = placedByIpc(handle);
-    move.attempt = 0;
-    if (native && !ipc) {
-        move.sentAtMs = -1;  // no way to reach it
+    PlacedWindow& entry = entryOf(handle);
+    entry.record.moveWanted = true;
+    entry.left = coordinate(left);
+    entry.top = coordinate(top);
+    entry.width = extent(width);
+    entry.height = extent(height);
+    selectFor(entry);
+}
+
+bool advancePlacement() {
+    if (backend.display == nullptr || !placement.active) {
+        return true;
+    }
+    const long long now = monotonicMs();
+    bool all = true;
+    for (PlacedWindow& entry : placement.windows) {
+        if (entry.handle == 0 || x11::settled(entry.record)) {
+            continue;
+        }
+        const Desk desk = deskOf(entry.handle);
+        send(entry, x11::advanceWindow(entry.record, look(entry, desk, now), desk, now));
+        all = all && x11::settled(entry.record);
+    }
+    return all;
+}
+
+long long placementWakeMs() {
+    long long wake = LLONG_MAX;
+    for (const PlacedWindow& entry : placement.windows) {
+        const long long at = entry.handle == 0 ? LLONG_MAX : x11::wakeMs(entry.record);
+        wake = at < wake ? at : wake;
+    }
+    return wake;
+}
+
+void endPlacement() {
+    if (backend.display == nullptr || !placement.active) {
         return;
     }
-    if (!ipc && !x11::windowManagerRunning()) {
-        XMoveResizeWindow(backend.display, window, move.left, move.top, move.width, move.height);
-        XFlush(backend.display);
-        move.window = None;  // nothing to read back
-        return;
-    }
-    // Only once the window manager has taken on a window that has just shown: mutter drops a
-    // request for a window it does not manage yet.
-    if (!ipc) {
-        letThrough(minimizing, outOfSightOrGone, window);
-        letThrough(restoring, shownOrGone, window);
-        waitUntil(managedOrGone, window, monotonicMs() + kManagedWithinMs);
-        // NOTE: mutter 44 and later frame a window through a client of their own, a moment after
-        // taking it on: a client placed before would end inside a frame that adds to its size.
-        if (!contains(framed, window)) {
-            waitUntil(framedOrGone, window, monotonicMs() + kManagedWithinMs);
-            add(framed, window);
+    const long long now = monotonicMs();
+    for (PlacedWindow& entry : placement.windows) {
+        if (entry.handle != 0 && !x11::settled(entry.record)) {
+            const Desk desk = deskOf(entry.handle);
+            x11::giveUp(entry.record, look(entry, desk, now), desk);
         }
     }
-    if (!native) {
-        takeOnStranded(window);
+    placement.active = false;
+    for (const PlacedWindow& entry : placement.windows) {
+        if (entry.handle != 0) {
+            selectFor(entry);
+        }
     }
-    sendMove(move);
+    x11::selectEvents(backend.root);
 }
 
 bool windowPlaced(WindowHandle handle) {
-    for (Move& move : moves) {
-        if (handle != 0 && move.window == static_cast<Window>(handle)) {
-            const bool placed = backend.display == nullptr || carriedOut(move);
-            move.window = None;
-            return placed;
-        }
-    }
-    return true;
+    const PlacedWindow* entry = findEntry(handle);
+    return entry == nullptr || entry->record.phase != Phase::kRefused;
 }
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,16 +28,17 @@ constexpr std::size_t kCommandSize = 256;
 // Replies to the viewer's commands are a few dozen bytes; the tree a few kilobytes a window, and
 // read through this buffer however long it is.
 constexpr std::size_t kReplySize = 65536;
-// For the whole reply, however it comes.
-constexpr int kReplyTimeoutMs = 1000;
-// The largest character cell a terminal keeps its window to, in pixels.
-constexpr int kLargestCell = 48;
+// For the whole exchange, connecting included, however the reply comes: the cycle waits on it,
+// so a compositor that stopped answering (a reload, a GPU reset) holds the viewer no longer.
+constexpr int kExchangeTimeoutMs = 200;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
 
 struct TilingIpc {
     // -1 while not connected: the next request connects again.
     int socket;
+    // An exchange failed in this layout: no more are tried until the next one.
+    bool failed;
     // The tree read last said nothing of whether a window is shown (i3): the X server is asked
     // instead, without reading the tree each time.
     bool treeWithoutVisibility;
@@ -45,7 +47,7 @@ struct TilingIpc {
     char reply[kReplySize];
 };
 
-TilingIpc ipc = {-1, false, 0, {}};
+TilingIpc ipc = {-1, false, false, 0, {}};
 
 void closeIpc() {
     if (ipc.socket >= 0) {
@@ -54,6 +56,8 @@ void closeIpc() {
     ipc.socket = -1;
 }
 
+// Connected within the time an exchange has. NOTE: a stopped compositor's listen queue fills up,
+// and a blocking connect() then waits for as long as the compositor is stopped.
 bool connectTo(const char* path) {
     sockaddr_un address;
     std::memset(&address, 0, sizeof address);
@@ -62,9 +66,18 @@ bool connectTo(const char* path) {
                                static_cast<int>(kSocketPathSize)) {
         return false;
     }
-    ipc.socket = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (ipc.socket >= 0 &&
-        connect(ipc.socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    ipc.socket = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (ipc.socket < 0) {
+        return false;
+    }
+    if (connect(ipc.socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+        return true;
+    }
+    pollfd writable = {ipc.socket, POLLOUT, 0};
+    int error = 0;
+    socklen_t errorSize = sizeof error;
+    if (errno != EINPROGRESS || poll(&writable, 1, kExchangeTimeoutMs) != 1 ||
+        getsockopt(ipc.socket, SOL_SOCKET, SO_ERROR, &error, &errorSize) != 0 || error != 0) {
         closeIpc();
     }
     return ipc.socket >= 0;
@@ -76,6 +89,9 @@ bool connectTo(const char* path) {
 bool connectIpc() {
     if (ipc.socket >= 0) {
         return true;
+    }
+    if (ipc.failed) {
+        return false;
     }
     constexpr const char* kVariables[] = {"SWAYSOCK", "I3SOCK"};
     for (const char* variable : kVariables) {
@@ -89,7 +105,8 @@ bool connectIpc() {
         platform::x11::readProperty(backend.root, backend.i3SocketPath, backend.utf8String, 8, path,
                                     static_cast<long>(sizeof path) - 1);
     path[length] = '\0';
-    return connectTo(path);
+    ipc.failed = !connectTo(path);
+    return !ipc.failed;
 }
 
 // Sends one message and reads its reply; after any failure the connection is dropped, and the
@@ -102,8 +119,9 @@ bool exchange(std::uint32_t type, const char* payload, platform::x11::IpcSearch 
         return false;
     }
     if (!platform::x11::ipcExchange(ipc.socket, type, payload, ipc.reply, sizeof ipc.reply,
-                                    kReplyTimeoutMs, search, context, held)) {
+                                    kExchangeTimeoutMs, search, context, held)) {
         closeIpc();
+        ipc.failed = true;
         return false;
     }
     return true;
@@ -205,12 +223,24 @@ bool tilingIpcAnswers() {
     return connectIpc();
 }
 
+void retryTilingIpc() {
+    ipc.failed = false;
+}
+
 std::uint32_t nativeTerminalProcess() {
     return backend.tilingIpc ? ipc.terminalProcess : 0;
 }
 
 void tilingMinimize(WindowHandle window) {
     runFor(window, "move scratchpad");
+}
+
+void tilingShow(WindowHandle window) {
+    runFor(window, "scratchpad show");
+}
+
+bool tilingNode(WindowHandle window, IpcNode* node) {
+    return findNode(window, node);
 }
 
 bool tilingHidden(WindowHandle window) {
@@ -226,33 +256,12 @@ bool tilingHidden(WindowHandle window) {
     return !native && !isViewable(static_cast<Window>(window));
 }
 
-void tilingRestore(WindowHandle window) {
-    // It toggles: only a window out of sight now is shown, whoever hid it.
-    if (tilingHidden(window)) {
-        runFor(window, "scratchpad show");
-    }
-}
-
 void tilingMove(WindowHandle window, int left, int top, int width, int height) {
     char placement[kCommandSize];
     std::snprintf(placement, sizeof placement,
                   "floating enable, border none, resize set %d %d, move absolute position %d %d",
                   width > 0 ? width : 1, height > 0 ? height : 1, left, top);
     runFor(window, placement);
-}
-
-bool tilingShows(WindowHandle window, int left, int top, int width, int height) {
-    IpcNode node;
-    if (!findNode(window, &node)) {
-        return true;  // nothing to compare with
-    }
-    // NOTE: foot keeps a floating window to whole character cells: a size up to a cell short of
-    // the one asked for is the one asked for.
-    const auto sizeTaken = [](int actual, int wanted) {
-        return actual <= wanted && actual > wanted - kLargestCell;
-    };
-    return node.rect.x == left && node.rect.y == top && sizeTaken(node.rect.width, width) &&
-           sizeTaken(node.rect.height, height);
 }
 
 void tilingFocus(WindowHandle window) {
