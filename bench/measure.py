@@ -8,6 +8,9 @@ X server of their own. Each prints its figures; bench/README.md keeps the latest
     measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
     measure.py keys [--desktop NAME]     Y and V: key to all five windows placed, on openbox or
                                          the desktop named
+    measure.py hold [--desktop NAME]     the cycle's worst hold: the longest delay of a text line
+                                         sent every 100 ms during Y, the desktop working and then
+                                         stopped; Ctrl-C to exit with it stopped
 
 Run from the top of the tree after `cmake --build --preset linux`; as root for --vlc."""
 import argparse
@@ -15,6 +18,7 @@ import contextlib
 import os
 import random
 import re
+import signal
 import statistics
 import subprocess
 import sys
@@ -25,7 +29,7 @@ sys.path[:0] = [os.path.join(ROOT, "tests", "program"), os.path.join(ROOT, "test
 os.environ.setdefault("REZERIVOVE_BINARY", os.path.join(ROOT, "build/linux/rezerivove"))
 os.environ.setdefault("REZERIVOVE_TEST_PLAYER", os.path.join(ROOT, "build/linux/tests/player/vlc"))
 
-from console_session import ConsoleSession, xtool  # noqa: E402
+from console_session import ConsoleSession, TextTicks, xtool  # noqa: E402
 from viewer import (KEY_HINTS, WAYLAND_DESKTOPS, Viewer, WaylandDesktop, XServer,  # noqa: E402
                     arguments, free_base_port, grid_cells, seeded_home, send_udp,
                     unprivileged_user)
@@ -252,6 +256,62 @@ def keys(args):
           "(target <= 200)")
 
 
+def hold(args):
+    """How long the viewer's cycle is held while the desktop lays out or stops answering."""
+    geometry = (0, 0, 480, 270, 0, 30, 960, 200)
+    server = (WaylandDesktop(args.desktop) if args.desktop in WAYLAND_DESKTOPS
+              else XServer(window_manager=args.desktop))
+    session = ConsoleSession(window_manager=None, geometry=geometry, server=server)
+    try:
+        assert session.wait_for_grid(30)
+        console = session.console_window()
+        assert session.wait_until(lambda: session.focus() == console, 10)
+        # (a) Y five times on a working desktop, each once the last has titled the players.
+        ticks = TextTicks(session)
+        assert session.wait_until(lambda: ticks.count() >= 5)
+        for key in "yYyYy":
+            before = {n: len(session.player_log(n)) for n in range(1, 5)}
+            xtool(session.display, "xdotool", "key", key)
+            assert session.wait_until(lambda: all(
+                any(line.endswith("  Tarnvale") for line in session.player_log(n)[before[n]:])
+                for n in range(1, 5)), 10)
+            seen = ticks.count()
+            assert session.wait_until(lambda: ticks.count() >= seen + 5)
+        working = ticks.stop(time.monotonic() - 0.5)
+        # (b) Y with the window manager stopped, until the viewer has given the layout up.
+        ticks = TextTicks(session)
+        assert session.wait_until(lambda: ticks.count() >= 5)
+        told = session.console_output().count(b"did not place")
+        server.pause_window_manager(True)
+        try:
+            xtool(session.display, "xdotool", "key", "y")
+            session.wait_until(lambda: session.console_output().count(b"did not place") > told or
+                               ticks.count() >= 60, 15)
+            seen = ticks.count()
+            session.wait_until(lambda: ticks.count() >= seen + 10)
+            stopped = ticks.stop(time.monotonic() - 0.5)
+        finally:
+            server.pause_window_manager(False)
+        session.wait_until(lambda: session.focus() == console, 10)
+        # (c) Ctrl-C with the window manager stopped: to the viewer's exit, its pause included.
+        server.pause_window_manager(True)
+        try:
+            interrupted = time.monotonic()
+            os.kill(session.viewer_pid(), signal.SIGINT)
+            code = session.exit_code(30)
+            exited = time.monotonic() - interrupted
+        finally:
+            server.pause_window_manager(False)
+    finally:
+        session.close()
+        server.close()
+    print(f"{args.desktop}: worst text-line delay during Y: {max(working) * 1000:.0f} ms "
+          f"(median {statistics.median(working) * 1000:.0f} ms); with the window manager stopped: "
+          f"{max(stopped) * 1000:.0f} ms (median {statistics.median(stopped) * 1000:.0f} ms); "
+          f"Ctrl-C to exit with it stopped: {exited * 1000:.0f} ms, code {code} "
+          "(targets <= 300 ms, 300 ms, 3500 ms)")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -265,8 +325,11 @@ def main():
     sub.add_parser("keys").add_argument(
         "--desktop", default="openbox",
         help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
+    sub.add_parser("hold").add_argument(
+        "--desktop", default="openbox",
+        help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
     args = parser.parse_args()
-    {"latency": latency, "idle": idle, "start": start, "keys": keys}[args.what](args)
+    {"latency": latency, "idle": idle, "start": start, "keys": keys, "hold": hold}[args.what](args)
 
 
 if __name__ == "__main__":

@@ -199,6 +199,11 @@ class XServer:
         self._stop_window_manager()
         self.start_window_manager()
 
+    def pause_window_manager(self, paused):
+        """Stops the window manager as a hung one would stop (SIGSTOP), or lets it go on. The
+        whole group: xfwm4 runs under a D-Bus session of its own."""
+        os.killpg(self.window_manager.pid, signal.SIGSTOP if paused else signal.SIGCONT)
+
     def _window_manager_ready(self):
         result = subprocess.run(["xprop", "-root", "-display", self.display,
                                  "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
@@ -334,6 +339,25 @@ class Viewer(WatchedProgram):
 
     def __exit__(self, *exc):
         self.close()
+
+
+def descendants(pid):
+    """The processes below `pid`, found through /proc."""
+    children = {}
+    for name in os.listdir("/proc"):
+        if name.isdigit():
+            try:
+                with open(f"/proc/{name}/stat") as stat:
+                    parent = int(stat.read().rsplit(")", 1)[1].split()[1])
+            except (OSError, IndexError, ValueError):
+                continue
+            children.setdefault(parent, []).append(int(name))
+    found, todo = [], [pid]
+    while todo:
+        for child in children.get(todo.pop(), []):
+            found.append(child)
+            todo.append(child)
+    return found
 
 
 def running_players(log_dir):
@@ -542,6 +566,22 @@ class WaylandDesktop:
         # NOTE: wlroots 0.20's headless Xwayland drops the first key injected: a throwaway one.
         subprocess.run(["xdotool", "key", "shift"], env=dict(os.environ, DISPLAY=self.display),
                        capture_output=True, timeout=20)
+
+    def pause_window_manager(self, paused):
+        """Stops the compositor alone (SIGSTOP), as a GPU reset or a reload stops it, or lets it
+        go on: its Xwayland, a process of its own, keeps answering X requests."""
+        names = {"mutter-wayland": "mutter", "kwin-wayland": "kwin_wayland"}
+        name = names.get(self.window_manager_name, self.window_manager_name)[:15]
+        found = []
+        for pid in descendants(self.process.pid):
+            try:
+                with open(f"/proc/{pid}/comm") as comm:
+                    if comm.read().strip() == name:
+                        os.kill(pid, signal.SIGSTOP if paused else signal.SIGCONT)
+                        found.append(pid)
+            except OSError:
+                pass
+        assert found, f"no {name} process below {self.process.pid}"
 
     def _log_tail(self):
         self.log.flush()

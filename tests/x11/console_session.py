@@ -6,10 +6,11 @@ import re
 import shutil
 import subprocess
 import tempfile
+import threading
 import time
 
 from viewer import (BINARY, XServer, free_base_port, make_fake_player, player_logs,
-                    running_players, wait_until)
+                    running_players, send_udp, wait_until)
 
 
 def xtool(display, *command, env=None):
@@ -268,3 +269,46 @@ class ConsoleSession:
             except OSError:
                 time.sleep(0.1)
         self.dir.cleanup()
+
+
+class TextTicks:
+    """A source that sends a text line every 100 ms to base + 2, and the delay of each line
+    between its send and its appearance on the session's console (as xterm logs it): how long
+    the viewer's cycle held. Bounded to `limit` seconds; stop() gives the delays in seconds."""
+
+    def __init__(self, session, limit=60.0):
+        self.session = session
+        self.limit = limit
+        self.sent = {}
+        self.seen = {}
+        self.running = True
+        self.thread = threading.Thread(target=self._run, daemon=True)
+        self.thread.start()
+
+    def _run(self):
+        started = time.monotonic()
+        number = 0
+        next_send = started
+        while self.running and time.monotonic() - started < self.limit:
+            now = time.monotonic()
+            if now >= next_send:
+                number += 1
+                self.sent[number] = now
+                send_udp(self.session.base + 2, b"tick %d\r\n" % number)
+                next_send += 0.1
+            output = self.session.console_output()
+            for found in re.findall(rb"tick (\d+)\r", output):
+                self.seen.setdefault(int(found), time.monotonic())
+            time.sleep(0.01)
+
+    def count(self):
+        return len(self.seen)
+
+    def stop(self, sent_before=None):
+        """The delays of the lines sent before `sent_before` (a time.monotonic()), all when
+        None; a line never seen counts from its send until now."""
+        self.running = False
+        self.thread.join(5)
+        now = time.monotonic()
+        return [self.seen.get(n, now) - sent for n, sent in self.sent.items()
+                if sent_before is None or sent < sent_before]

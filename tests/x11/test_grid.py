@@ -6,7 +6,7 @@ import time
 
 import pytest
 
-from console_session import ConsoleSession, xtool
+from console_session import ConsoleSession, TextTicks, xtool
 from viewer import (BANNER, EXITING, KEY_HINTS, WAYLAND_DESKTOPS, WINDOW_MANAGERS, Viewer,
                     WaylandDesktop, XServer, arguments, desktop_installed, grid_cells,
                     in_private_namespace, newest_releases, send_udp, unprivileged_user)
@@ -84,10 +84,16 @@ def assert_layout_players(session, divisor):
 def assert_layout(session, divisor):
     assert_layout_players(session, divisor)
     _, console = expected_layout(divisor)
-    (left, top, width, height), viewable = session.outer_geometry(session.console_window())
-    assert viewable and (left, top) == console[:2]
-    # A terminal sizes itself in whole character cells.
-    assert abs(width - console[2]) < 20 and abs(height - console[3]) < 30
+
+    def in_place():
+        (left, top, width, height), viewable = session.outer_geometry(session.console_window())
+        # A terminal sizes itself in whole character cells.
+        return (viewable and (left, top) == console[:2] and abs(width - console[2]) < 20 and
+                abs(height - console[3]) < 30)
+
+    # The console is placed in its own time: after H its move waits for the minimize.
+    assert session.wait_until(in_place, LAYOUT_SECONDS), session.outer_geometry(
+        session.console_window())
 
 
 def test_grid_titles_and_keys(session):
@@ -374,25 +380,53 @@ def test_window_manager_restarted_mid_run(session):
     assert session.running_players() == []
 
 
-def test_minimizes_taken_late_leave_the_grid_shown(session):
-    """A loaded window manager may take the players' minimizes only after the viewer has restored
-    them: the grid must still stand shown once it has caught up. Stopped, it takes nothing."""
-    process = session.server.window_manager
-    if process is None or session.tiling():
-        pytest.skip("needs an X window manager of its own to stop")
+# How late a text line may print while the desktop is stopped: the viewer's own bound is its
+# 100 ms cycle and one exchange with a tiling desktop's IPC; this is what a loaded two-core
+# machine needs beside it (the viewer that waited on the desktop printed nothing for seconds).
+HELD_TEXT_SECONDS = 1.0
+
+
+@pytest.mark.parametrize("then", ["resumed", "ctrl-c"])
+def test_a_desktop_that_stops_answering_holds_no_cycle(session, then):
+    """A window manager that stops answering while Y's layout runs (a GPU reset, a reload, a
+    loaded machine): text lines go on printing and Ctrl-C still ends the viewer; once it resumes
+    with the minimizes taken late, the grid stands shown, and the next Y places every window
+    exactly (a refusal counts for one layout)."""
+    if not session.with_window_manager:
+        pytest.skip("needs a window manager to stop")
     assert session.wait_for_grid()
     session.type_keys("y")
-    assert_layout_players(session, 2)
+    assert_layout(session, 2)
     assert session.wait_until(lambda: session.focus() == session.console_window(),
                               KEYBOARD_SETTLE_SECONDS)
-    os.killpg(process.pid, signal.SIGSTOP)
+    ticks = TextTicks(session)
+    assert session.wait_until(lambda: ticks.count() >= 3)
+    session.server.pause_window_manager(True)
     try:
         xtool(session.display, "xdotool", "key", "y")
-        # The viewer's layout ends with the desktop's refusal, told on the console.
-        assert session.wait_until(
-            lambda: b"did not place" in session.console_output(), LAYOUT_SECONDS)
+        if then == "ctrl-c":
+            assert session.wait_until(lambda: ticks.count() >= 13)
+            interrupted = time.monotonic()
+            os.kill(session.viewer_pid(), signal.SIGINT)
+            # Its three-second pause, and a little more for a loaded machine.
+            assert session.exit_code(5) == 0
+        else:
+            # The viewer's layout ends with the desktop's refusal, told on the console.
+            assert session.wait_until(
+                lambda: b"did not place" in session.console_output(), LAYOUT_SECONDS)
     finally:
-        os.killpg(process.pid, signal.SIGCONT)
-    assert_layout_players(session, 1)
-    session.type_keys("Return")
-    assert session.exit_code() == 0
+        session.server.pause_window_manager(False)
+    # Lines sent before the last second have had their time to print (a line sent since may
+    # still wait in the socket when Ctrl-C ends the viewer: one a cycle is read).
+    delays = ticks.stop((interrupted if then == "ctrl-c" else time.monotonic()) -
+                        HELD_TEXT_SECONDS)
+    assert max(delays) < HELD_TEXT_SECONDS, delays
+    if then == "resumed":
+        # NOTE: a tiling desktop carries out, once it resumes, the IPC command it did not
+        # answer in time (a player to the scratchpad): there the next layout shows it again.
+        if not session.tiling():
+            assert_layout_players(session, 1)
+        session.type_keys("y")
+        assert_layout(session, 2)
+        session.type_keys("Return")
+        assert session.exit_code() == 0
