@@ -394,6 +394,11 @@ def test_a_desktop_that_stops_answering_holds_no_cycle(session, then):
     exactly (a refusal counts for one layout)."""
     if not session.with_window_manager:
         pytest.skip("needs a window manager to stop")
+    # NOTE: KWin 6.7 takes XTEST keys through itself (libei): while it is stopped, no key typed
+    # this way reaches the terminal. Ctrl-C is a signal, and reaches the viewer all the same.
+    if then == "resumed" and newest_releases() and \
+            session.server.window_manager_name == "kwin-wayland":
+        pytest.skip("KWin 6.7 passes no XTEST key on while it is stopped")
     assert session.wait_for_grid()
     session.type_keys("y")
     assert_layout(session, 2)

@@ -165,16 +165,23 @@ const PlacedWindow* findEntry(platform::WindowHandle handle) {
     return nullptr;
 }
 
-// How the desktop takes requests for this window now.
-Desk deskOf(platform::WindowHandle handle) {
+// How the desktop takes requests now: asked once for all the windows a pass looks at.
+Desk deskNow() {
     Desk desk;
-    desk.native = isNative(handle);
-    desk.ipc = (backend.tilingIpc || desk.native) && platform::x11::tilingIpcAnswers();
+    std::memset(&desk, 0, sizeof desk);
     desk.windowManager = platform::x11::windowManagerRunning();
     desk.moveResize =
         desk.windowManager && platform::x11::windowManagerSupports(backend.netMoveResizeWindow);
     desk.activation =
         desk.windowManager && platform::x11::windowManagerSupports(backend.netActiveWindow);
+    return desk;
+}
+
+// ... and for this window: sway and i3 place every window through their IPC while it answers,
+// and a native window can be reached no other way.
+Desk deskFor(Desk desk, platform::WindowHandle handle) {
+    desk.native = isNative(handle);
+    desk.ipc = (backend.tilingIpc || desk.native) && platform::x11::tilingIpcAnswers();
     return desk;
 }
 
@@ -383,7 +390,7 @@ void minimizeWindow(WindowHandle handle) {
     }
     PlacedWindow& entry = entryOf(handle);
     selectFor(entry);
-    const Desk desk = deskOf(handle);
+    const Desk desk = deskFor(deskNow(), handle);
     const long long now = monotonicMs();
     send(entry, x11::askMinimize(entry.record, look(entry, desk, now), desk, now));
 }
@@ -416,12 +423,13 @@ bool advancePlacement() {
         return true;
     }
     const long long now = monotonicMs();
+    const Desk desktop = deskNow();
     bool all = true;
     for (PlacedWindow& entry : placement.windows) {
         if (entry.handle == 0 || x11::settled(entry.record)) {
             continue;
         }
-        const Desk desk = deskOf(entry.handle);
+        const Desk desk = deskFor(desktop, entry.handle);
         send(entry, x11::advanceWindow(entry.record, look(entry, desk, now), desk, now));
         all = all && x11::settled(entry.record);
     }
@@ -442,9 +450,10 @@ void endPlacement() {
         return;
     }
     const long long now = monotonicMs();
+    const Desk desktop = deskNow();
     for (PlacedWindow& entry : placement.windows) {
         if (entry.handle != 0 && !x11::settled(entry.record)) {
-            const Desk desk = deskOf(entry.handle);
+            const Desk desk = deskFor(desktop, entry.handle);
             x11::giveUp(entry.record, look(entry, desk, now), desk);
         }
     }
