@@ -287,6 +287,8 @@ class TextTicks:
 
     def _run(self):
         started = time.monotonic()
+        # Only what the console shows from now on: an earlier source's lines are not these.
+        offset = len(self.session.console_output())
         number = 0
         next_send = started
         while self.running and time.monotonic() - started < self.limit:
@@ -295,8 +297,10 @@ class TextTicks:
                 number += 1
                 self.sent[number] = now
                 send_udp(self.session.base + 2, b"tick %d\r\n" % number)
-                next_send += 0.1
-            output = self.session.console_output()
+                # A source that waits 100 ms after each line, as a simple one does: never faster
+                # than the viewer reads, one line a cycle.
+                next_send = now + 0.1
+            output = self.session.console_output()[offset:]
             for found in re.findall(rb"tick (\d+)\r", output):
                 self.seen.setdefault(int(found), time.monotonic())
             time.sleep(0.01)

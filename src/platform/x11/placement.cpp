@@ -138,19 +138,23 @@ struct Placement {
 
 Placement placement;
 
-// The window's entry; a new one takes a free entry, or one that holds nothing on its way.
+// Whether the entry holds nothing on its way: no request of this layout, no minimize waited for.
+bool spare(const PlacedWindow& entry) {
+    return entry.handle == 0 || (settled(entry.record) && !entry.record.restoreWanted &&
+                                 !entry.record.moveWanted && !entry.record.minimizeOnItsWay);
+}
+
+// The window's entry; a new one takes a free entry, else one that holds nothing on its way.
 PlacedWindow& entryOf(platform::WindowHandle handle) {
-    PlacedWindow* spare = nullptr;
+    PlacedWindow* taken = nullptr;
     for (PlacedWindow& entry : placement.windows) {
         if (entry.handle == handle) {
             return entry;
         }
-        const bool unused =
-            entry.handle == 0 || (settled(entry.record) && entry.record.phase != Phase::kHiding &&
-                                  !entry.record.minimizeOnItsWay);
-        spare = spare == nullptr && unused ? &entry : spare;
+        const bool better = taken == nullptr || (taken->handle != 0 && entry.handle == 0);
+        taken = spare(entry) && better ? &entry : taken;
     }
-    PlacedWindow& entry = spare != nullptr ? *spare : placement.windows[0];
+    PlacedWindow& entry = taken != nullptr ? *taken : placement.windows[0];
     entry = PlacedWindow{};
     entry.handle = handle;
     return entry;

@@ -30,7 +30,7 @@ constexpr std::size_t kCommandSize = 256;
 constexpr std::size_t kReplySize = 65536;
 // For the whole exchange, connecting included, however the reply comes: the cycle waits on it,
 // so a compositor that stopped answering (a reload, a GPU reset) holds the viewer no longer.
-constexpr int kExchangeTimeoutMs = 200;
+constexpr int kExchangeTimeoutMs = 150;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
 
