@@ -40,6 +40,14 @@ constexpr const char kPlayerMissingFormat[] = " %d (udp://@%s:%d)";
 constexpr const char kPlayerNotPlacedFormat[] =
     "The desktop did not place the window of player %d (udp://@%s:%d)\r\n";
 constexpr const char kConsoleNotPlaced[] = "The desktop did not place the console window\r\n";
+// A player that ended on its own, started again after a while; one line a try, one a minute at
+// most for the same player.
+constexpr const char kPlayerExitedFormat[] =
+    "Player %d (udp://@%s:%d) ended with exit code %d: starting it again in %d s\r\n";
+constexpr const char kPlayerSignalledFormat[] =
+    "Player %d (udp://@%s:%d) ended by signal %d: starting it again in %d s\r\n";
+constexpr const char kPlayerRestartFailedFormat[] =
+    "Player %d (udp://@%s:%d) could not be started (%d): trying again in %d s\r\n";
 
 constexpr const char kKeyHints[] =
     "Hit ENTER or CTRL-C to quit\r\n"

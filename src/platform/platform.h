@@ -74,8 +74,9 @@ struct ProcessInfo {
 // (words separated by blanks), inheriting nothing. On failure stores the platform's error code.
 bool startProcess(const char* program, const char* commandLine, ProcessInfo* process,
                   int* errorCode);
-// True when the process has ended; stores its exit status. Ending it afterwards is harmless.
-bool processHasEnded(ProcessInfo* process, int* exitStatus);
+// True when the process has ended; stores its exit status, and the signal that ended it (0 when
+// it exited, or where the platform has no signals). Ending it afterwards is harmless.
+bool processHasEnded(ProcessInfo* process, int* exitStatus, int* signalNumber);
 // Ends the process without asking it to close and releases its handles. Does nothing for a
 // process never started.
 void endProcess(ProcessInfo* process);

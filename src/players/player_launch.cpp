@@ -40,8 +40,9 @@ bool takeWindow(const platform::WindowInfo& window, void* context) {
 void failIfAPlayerEnded() {
     for (int player = 1; player <= kPlayerCount; ++player) {
         int exitStatus = 0;
+        int signalNumber = 0;
         if (playerTable[player].window == 0 &&
-            platform::processHasEnded(&playerTable[player].process, &exitStatus)) {
+            platform::processHasEnded(&playerTable[player].process, &exitStatus, &signalNumber)) {
             errorExitFormatted(exit_codes::kProcessStart, messages::kProcessStartFailedFormat,
                                exitStatus);
         }
@@ -56,16 +57,20 @@ void launchPlayers() {
         viewerSettings.IPADDRESS[0] = '\0';
     }
     for (int player = 1; player <= kPlayerCount; ++player) {
-        char commandLine[kCommandLineSize];
-        std::snprintf(commandLine, sizeof commandLine, kPlayerCommandLineFormat,
-                      viewerSettings.IPADDRESS, viewerSettings.IPPORT + kStreamPortOffset + player);
         int errorCode = 0;
-        if (!platform::startProcess(playerPath, commandLine, &playerTable[player].process,
-                                    &errorCode)) {
+        if (!startPlayer(player, &errorCode)) {
             errorExitFormatted(exit_codes::kProcessStart, messages::kProcessStartFailedFormat,
                                errorCode);
         }
     }
+}
+
+bool startPlayer(int player, int* errorCode) {
+    char commandLine[kCommandLineSize];
+    std::snprintf(commandLine, sizeof commandLine, kPlayerCommandLineFormat,
+                  viewerSettings.IPADDRESS, viewerSettings.IPPORT + kStreamPortOffset + player);
+    playerTable[player].startedAtMs = platform::monotonicMs();
+    return platform::startProcess(playerPath, commandLine, &playerTable[player].process, errorCode);
 }
 
 namespace {

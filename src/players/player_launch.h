@@ -11,6 +11,10 @@ constexpr int kMissingToldAfterPasses = 100;
 // Starts players 1 to 4, each on its own stream. A player that cannot be started ends the viewer.
 void launchPlayers();
 
+// Starts player `player` on its stream, under the players' start conditions; on failure stores
+// the platform's error code.
+bool startPlayer(int player, int* errorCode);
+
 // Waits until each player's window is found, noting the viewer's own console window on the way.
 // A player that ends before its window shows ends the viewer as a failed start. An operator's
 // quit (Enter, or an interrupt) also ends the wait, so that a player that never shows a window

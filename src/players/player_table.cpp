@@ -1,5 +1,7 @@
 #include "players/player_table.h"
 
+#include <cstdio>
+
 PlayerSlot playerTable[kPlayerCount + 1];
 platform::WindowHandle consoleWindow;
 
@@ -13,6 +15,9 @@ bool isPlayer(int player) {
 
 void setPlayerTitle(int player, const char* title) {
     if (isPlayer(player)) {
+        if (title != playerTable[player].title) {
+            std::snprintf(playerTable[player].title, sizeof playerTable[player].title, "%s", title);
+        }
         platform::setWindowTitle(playerTable[player].window, title);
     }
 }

@@ -15,6 +15,7 @@
 bool placementRefusalTold[kPlayerCount + 1];
 long long keyboardSettleUntilMs;
 LayoutProgress layoutProgress;
+bool gridHidden;
 
 namespace {
 
@@ -46,27 +47,45 @@ void cutProgramNameAtExe() {
     }
 }
 
+// Asks for the player's window in its cell of the grid at this size.
+void moveToCell(int player, int divisor) {
+    const ViewerSettings& s = viewerSettings;
+    using Wide = std::int64_t;
+    const Wide width = Wide{s.VLCWIDTH} / divisor;
+    const Wide height = Wide{s.VLCHEIGHT} / divisor;
+    const int column = (player - 1) % 2;
+    const int row = (player - 1) / 2;
+    platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
+                         Wide{s.VLCTOP} + row * height, width, height);
+}
+
 // After the pause: the players are shown and placed, all asked for together so that the window
 // manager carries them out together, and given their grid titles.
 void showAndPlacePlayers(int divisor) {
     const ViewerSettings& s = viewerSettings;
-    using Wide = std::int64_t;
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::restoreWindow(playerTable[player].window);
     }
-    const Wide width = Wide{s.VLCWIDTH} / divisor;
-    const Wide height = Wide{s.VLCHEIGHT} / divisor;
     for (int player = 1; player <= kPlayerCount; ++player) {
-        const int column = (player - 1) % 2;
-        const int row = (player - 1) / 2;
-        platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
-                             Wide{s.VLCTOP} + row * height, width, height);
+        moveToCell(player, divisor);
     }
     for (int player = 1; player <= kPlayerCount; ++player) {
         std::snprintf(titleText, sizeof titleText, messages::kPlayerGridTitleFormat, player,
                       s.IPADDRESS, s.IPPORT + kStreamPortOffset + player);
-        platform::setWindowTitle(playerTable[player].window, titleText);
+        setPlayerTitle(player, titleText);
     }
+}
+
+// From now on, until a while after the layout, the operator's keys are kept on the console:
+// window managers move the keyboard about as windows are minimized and restored, and a player
+// takes it when its video starts, a while after it is placed.
+void keepKeysDuringLayout() {
+    platform::WindowHandle players[kPlayerCount];
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        players[player - 1] = playerTable[player].window;
+    }
+    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
+    keyboardSettleUntilMs = kKeysHeldMs;
 }
 
 // The grid stands, or the desktop had its time: the keyboard is watched five seconds more.
@@ -86,16 +105,8 @@ void endLayout(bool tell) {
 
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
-    // Window managers move the keyboard about as windows are minimized and restored, and a
-    // player takes it when its video starts, a while after it is placed: from now on, until a
-    // while after the grid stands, the operator's keys are kept on the console.
-    platform::WindowHandle players[kPlayerCount];
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        players[player - 1] = playerTable[player].window;
-    }
-    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
-    keyboardSettleUntilMs = kKeysHeldMs;
-
+    keepKeysDuringLayout();
+    gridHidden = false;
     platform::beginPlacement();
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::minimizeWindow(playerTable[player].window);
@@ -151,11 +162,32 @@ long long layoutWakeMs() {
     return placement < own ? placement : own;
 }
 
+bool placePlayer(int player) {
+    if (layoutInProgress()) {
+        return false;
+    }
+    PlayerSlot& slot = playerTable[player];
+    if (gridHidden) {
+        platform::minimizeWindow(slot.window);
+        setPlayerTitle(player, slot.title);
+        return true;
+    }
+    keepKeysDuringLayout();
+    platform::beginPlacement();
+    moveToCell(player, sizeDivisor);
+    setPlayerTitle(player, slot.title);
+    const long long now = platform::monotonicMs();
+    layoutProgress = {LayoutStage::kPlacing, sizeDivisor, now, now + kLayoutBudgetMs};
+    platform::advancePlacement();
+    return true;
+}
+
 void hideWindows() {
     // A layout on its way would show the players again after this: it ends here, untold.
     if (layoutInProgress()) {
         endLayout(false);
     }
+    gridHidden = true;
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::minimizeWindow(playerTable[player].window);
     }

@@ -49,6 +49,14 @@ long long layoutWakeMs();
 // Minimizes the four players, then the console window; a layout on its way ends there.
 void hideWindows();
 
+// H hid the windows, and no Y or V has shown them since.
+extern bool gridHidden;
+
+// Puts the window of a player started again in its cell at the current size, titled as the last
+// title given to it, or minimizes it while the grid is hidden: a layout of that window alone.
+// False while a layout is on its way: asked again once it has ended.
+bool placePlayer(int player);
+
 // Takes what the window system said of the keyboard this cycle (handleWindowEvents' answer, 0
 // when it said nothing). For the settling time after a layout, a player that took the keyboard,
 // or a console that lost it to no window, gives it back to the console, so the operator's keys

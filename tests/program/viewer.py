@@ -52,7 +52,10 @@ def player_logs(log_dir, base):
     command line ("arg 5 udp://@...:PORT" on Linux, "commandline ... udp://@...:PORT" on
     Windows)."""
     logs = {}
-    for name in os.listdir(log_dir):
+    # The newest last: a player started again takes its number over.
+    names = sorted((name for name in os.listdir(log_dir) if name.startswith("player-")),
+                   key=lambda name: os.stat(os.path.join(log_dir, name)).st_mtime_ns)
+    for name in names:
         lines = log_lines(os.path.join(log_dir, name))
         for line in lines:
             match = re.search(r"udp://@[^:\s]*:(\d+)$", line)
@@ -364,6 +367,8 @@ def running_players(log_dir):
     """Process ids of the test players that logged into `log_dir` and still run."""
     running = []
     for name in os.listdir(log_dir):
+        if not name.startswith("player-"):
+            continue
         pid = int(name[len("player-"):-len(".log")])
         try:
             with open(f"/proc/{pid}/stat") as stat:

@@ -148,10 +148,11 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
     return true;
 }
 
-bool processHasEnded(ProcessInfo* process, int* exitStatus) {
+bool processHasEnded(ProcessInfo* process, int* exitStatus, int* signalNumber) {
     for (const auto& ended : state.endedProcesses) {
         if (process->processId != 0 && ended.first == process->processId) {
-            *exitStatus = ended.second;
+            *exitStatus = ended.second < 0 ? 128 - ended.second : ended.second;
+            *signalNumber = ended.second < 0 ? -ended.second : 0;
             process->processHandle = 0;
             return true;
         }

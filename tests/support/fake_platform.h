@@ -46,7 +46,7 @@ struct State {
     bool noDisplay = false;
     bool consoleOutOfReach = false;
     int refuseProcessNumber = 0;  // the n-th process start fails, 0 for none
-    // Players that have ended, by process id, with their exit status.
+    // Players that have ended, by process id, with their exit status (a signal as its negative).
     std::vector<std::pair<std::uint32_t, int>> endedProcesses;
     // Windows that appear only from the n-th listing on: (listing number, window).
     std::vector<std::pair<int, platform::WindowInfo>> laterWindows;

@@ -4,6 +4,9 @@
 //
 //   TEST_PLAYER_LOG_DIR  directory for the log, one file per process: player-<pid>.log
 //   TEST_PLAYER_EXIT     exit at once with this status, before showing a window
+//   <log dir>/exit-<port>  when this file exists, exit at once with status 3 after logging the
+//                        arguments: a player that cannot play its stream (port: the last
+//                        argument's)
 //   SIGUSR1              destroy the window and keep running
 //   TEST_PLAYER_ACTIVATE_MS  this long after its window is first mapped, ask for the keyboard as
 //                        VLC does when its video starts: _NET_ACTIVE_WINDOW as an application
@@ -114,6 +117,14 @@ int main(int argc, char** argv) {
     }
     for (int i = 1; i < argc; ++i) {
         logLine("arg %d %s", i, argv[i]);
+    }
+    const char* port = argc > 1 ? std::strrchr(argv[argc - 1], ':') : nullptr;
+    if (logDir != nullptr && port != nullptr) {
+        char path[4096];
+        std::snprintf(path, sizeof path, "%s/exit-%s", logDir, port + 1);
+        if (access(path, F_OK) == 0) {
+            return 3;
+        }
     }
     signal(SIGUSR1, onUser1);
 

@@ -205,6 +205,58 @@ TEST_F(MainLoop, AStoppedDesktopHoldsNoCycle) {
     EXPECT_EQ(quitRequested.load(), 1);
 }
 
+// A player that ends (here killed) is told once, started again a second later on its stream,
+// and its new window put in its cell with the title it last had; while the grid is hidden (H)
+// the new window is minimized instead.
+TEST_F(MainLoop, APlayerThatEndsComesBackInItsCellWithItsTitle) {
+    for (const bool hidden : {false, true}) {
+        SetUp();
+        std::strcpy(playerPath, "/usr/bin/vlc");
+        fake::state.processesStarted = 4;
+        setPlayerTitle(3, "Three");
+        fake::state.endedProcesses = {{1003, -9}};
+        fake::state.windows = {fake::window(23, 1005, "VLC media player")};
+        std::vector<int> keys(30, 'x');
+        keys[0] = hidden ? 'H' : 'x';
+        keys.push_back(13);
+        fake::state.keys.assign(keys.begin(), keys.end());
+        runMainLoop();
+        EXPECT_THAT(fake::state.output,
+                    HasSubstr("\r\n\r\nPlayer 3 (udp://@127.0.0.1:5043) ended by signal 9: "
+                              "starting it again in 1 s\r\n"));
+        EXPECT_EQ(playerTable[3].window, 23u);
+        EXPECT_EQ(playerTable[3].process.processId, 1005u);
+        EXPECT_EQ(fake::callsStartingWith("endProcess"), (Calls{"endProcess 1003"}));
+        EXPECT_EQ(fake::callsStartingWith("startProcess"),
+                  (Calls{"startProcess /usr/bin/vlc --qt-minimal-view --no-qt-video-autoresize "
+                         "--no-video-title-show --no-qt-system-tray udp://@127.0.0.1:5043"}));
+        EXPECT_EQ(fake::callsStartingWith("move 23"),
+                  hidden ? Calls{} : Calls{"move 23 0 270 480 270"});
+        EXPECT_EQ(fake::callsStartingWith("minimize 23"), hidden ? Calls{"minimize 23"} : Calls{});
+        EXPECT_EQ(fake::callsStartingWith("title 23"), (Calls{"title 23 Three"})) << hidden;
+    }
+}
+
+// A player that ends again and again is tried after 1, 2, 4, 8 s, and the operator hears of it
+// once a minute, not once a try.
+TEST_F(MainLoop, APlayerThatKeepsEndingIsTriedLessOftenAndToldOnceAMinute) {
+    fake::state.processesStarted = 4;
+    for (std::uint32_t process = 1005; process <= 1020; ++process) {
+        fake::state.endedProcesses.push_back({process, 1});
+    }
+    fake::state.endedProcesses.push_back({1002, 1});
+    std::vector<int> keys(200, 'x');
+    keys.push_back(13);
+    fake::state.keys.assign(keys.begin(), keys.end());
+    runMainLoop();
+    // Started at 1.1, 3.2, 7.3 and 15.4 s of the twenty.
+    EXPECT_EQ(fake::state.processesStarted, 4 + 4);
+    const std::string output = fake::state.output;
+    EXPECT_EQ(output.find("Player 2"), output.rfind("Player 2"));
+    EXPECT_THAT(output, HasSubstr("Player 2 (udp://@127.0.0.1:5042) ended with exit code 1: "
+                                  "starting it again in 1 s\r\n"));
+}
+
 TEST_F(MainLoop, ShutdownLeavesTheGroupEndsPlayersReleasesTheGuardAndSaysGoodbye) {
     std::strcpy(viewerSettings.IPADDRESS, "239.1.2.3");
     ASSERT_TRUE(openReceiveSockets());

@@ -199,11 +199,23 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
         assert {n: after_layout(n) for n in expected} == expected
         assert run.wait_for(windows_text(b"Source says %s\r\n"), 5)
 
+        # Player 3 killed: told, started again, put in its cell and titled as it last was.
+        killed = wine.running_players(base + 43)
+        assert len(killed) == 1
+        os.kill(killed[0], signal.SIGKILL)
+        ended = b"Player 3 (udp://@127.0.0.1:%d) ended with exit code " % (base + 43)
+        assert run.wait_for(ended, 10), run.output
+        assert wait_until(lambda: "title Studio C" in wine.player_logs(base)[3] and
+                          "geometry 0 270 480 270" in wine.player_logs(base)[3], 20), \
+            wine.player_logs(base)[3]
+        assert wait_until(lambda: wine.running_players(base + 43) not in ([], killed))
+
         run.interrupt()
         exit_code, output, _ = run.finish()
         assert exit_code == 0
-        assert wine.running_players() == []
-        assert output == BANNER + KEY_HINTS + windows_text(b"Source says %s\r\n") + EXITING
+        assert wait_until(lambda: wine.running_players() == [], 10), wine.running_players()
+        told = re.search(rb"Player 3 [^\r]*\r\r\n", output).group(0)
+        assert output == BANNER + KEY_HINTS + windows_text(b"Source says %s\r\n") + told + EXITING
     finally:
         if run.process.poll() is None:
             run.process.kill()
@@ -266,7 +278,7 @@ def test_console_keys_and_console_window(wine, quit_key):
         assert wine.inject(quit_key)[0] == 0
         assert wait_until(lambda: "Exiting" in wine.inject("--screen")[1], 10)
         assert console.wait(30) == 0
-        assert wine.running_players() == []
+        assert wait_until(lambda: wine.running_players() == [], 10), wine.running_players()
     finally:
         if console.poll() is None:
             console.kill()

@@ -68,15 +68,20 @@ class WinePrefix:
         """Player number -> log lines without their times."""
         return player_logs(self.log_dir, base)
 
-    def running_players(self):
-        """Unix process ids of the vlc.exe processes still running in this prefix."""
+    def running_players(self, port=None):
+        """Unix process ids of the players still running in this prefix; with `port`, of those
+        playing that stream."""
         running = []
         for entry in os.listdir("/proc"):
             if not entry.isdigit():
                 continue
             try:
+                # NOTE: Wine shows a process the command line it was given, which for a player is
+                # its options and stream alone: the program is given apart from it.
                 with open(f"/proc/{entry}/cmdline", "rb") as cmdline:
-                    if b"vlc.exe" not in cmdline.read():
+                    line = cmdline.read().rstrip(b"\0")
+                    if b"--qt-minimal-view" not in line or (port is not None and
+                                                            not line.endswith(b":%d" % port)):
                         continue
                 with open(f"/proc/{entry}/environ", "rb") as environ:
                     if b"WINEPREFIX=" + self.prefix.encode() + b"\0" in environ.read():

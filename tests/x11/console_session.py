@@ -87,12 +87,21 @@ class ConsoleSession:
     def player_log(self, player):
         return self.player_logs().get(player, [])
 
-    def player_pid(self, player):
+    def player_starts(self, player):
+        """(process id, ms of its first log line) of every process that played the player's
+        stream, the first started first."""
+        starts = []
         for name in os.listdir(self.log_dir):
-            with open(os.path.join(self.log_dir, name)) as log:
-                if f":{self.base + 40 + player}\n" in log.read():
-                    return int(name[len("player-"):-len(".log")])
-        return None
+            if name.startswith("player-"):
+                with open(os.path.join(self.log_dir, name)) as log:
+                    text = log.read()
+                if f":{self.base + 40 + player}\n" in text:
+                    starts.append((int(text.split(" ", 1)[0]), int(name[len("player-"):-4])))
+        return [(pid, ms) for ms, pid in sorted(starts)]
+
+    def player_pid(self, player):
+        starts = self.player_starts(player)
+        return starts[-1][0] if starts else None
 
     def viewer_pid(self):
         pid = self.player_pid(1)

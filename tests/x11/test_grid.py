@@ -326,15 +326,60 @@ def test_every_way_out_ends_with_exiting_code_0_and_no_players(session, how):
         assert session.console_output().endswith(b"Exiting\r\r\n")
 
 
-def test_a_player_that_dies_or_loses_its_window_does_not_stop_the_viewer(session):
+def zombies_of(pid):
+    """Children of `pid` that have ended and were never reaped."""
+    found = []
+    for name in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{name}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+        except (OSError, IndexError):
+            continue
+        if fields[0] == "Z" and int(fields[1]) == pid:
+            found.append(int(name))
+    return found
+
+
+def test_a_player_that_ends_comes_back_in_its_cell(session):
+    """A player killed (the out-of-memory killer, a crash) is told, started again on its stream
+    and put back in its cell at the size of the moment with the title it last had; keys and
+    layouts reach the new one. One that keeps ending is tried less and less often while the
+    viewer goes on. None is left a zombie. A player that lost its window is left alone."""
     assert session.wait_for_grid()
-    os.kill(session.player_pid(3), signal.SIGKILL)
+    session.type_keys("y")
+    assert_layout_players(session, 2)
+    send_udp(session.base + 1, b"$0,3\r\n$94,Three\r\n$0,0\r\n")
+    assert session.wait_until(lambda: "title Three" in session.player_log(3))
+    viewer = session.viewer_pid()
+    killed = session.player_pid(3)
+    os.kill(killed, signal.SIGKILL)
+    told = b"Player 3 (udp://@127.0.0.1:%d) ended by signal 9: starting it again in 1 s" % (
+        session.base + 43)
+    assert session.wait_until(lambda: told in session.console_output(), 5)
+    assert session.wait_until(lambda: session.player_pid(3) != killed and
+                              "title Three" in session.player_log(3), LAYOUT_SECONDS)
+    assert_layout_players(session, 2)
+    assert zombies_of(viewer) == []
+    session.type_keys("Y")
+    assert_layout(session, 1)
+    send_udp(session.base + 1, b"$0,3\r\n$97,1\r\n$0,0\r\n")
+    assert session.wait_until(lambda: "key press n" in session.player_log(3))
+    # Player 4 loses its window and keeps running: it is not started again.
     os.kill(session.player_pid(4), signal.SIGUSR1)
     assert session.wait_until(lambda: "destroyed" in session.player_log(4))
-    # Titles, keys and the layout now reach windows that are gone.
-    send_udp(session.base + 1, b"$0,3\r\n$96,1\r\n$0,4\r\n$97,1\r\n$0,1\r\n$94,Alive\r\n$0,0\r\n")
-    session.type_keys("y", "h", "v")
-    assert session.wait_until(lambda: "title Alive" in session.player_log(1))
+
+    # Player 2 now ends as soon as it starts: tried again after 1, 2, 4 s, told once.
+    open(os.path.join(session.log_dir, f"exit-{session.base + 42}"), "w").close()
+    first = session.player_pid(2)
+    os.kill(first, signal.SIGKILL)
+    assert session.wait_until(lambda: len(session.player_starts(2)) >= 4, 20)
+    starts = [ms for _, ms in session.player_starts(2)]
+    gaps = [later - earlier for earlier, later in zip(starts[1:], starts[2:])]
+    assert gaps[0] > 1500 and gaps[1] > 3500, starts
+    send_udp(session.base + 2, b"still here\r\n")
+    assert session.wait_until(lambda: b"still here" in session.console_output())
+    assert session.console_output().count(b"Player 2 ") == 1
+    assert len(session.player_starts(4)) == 1
     session.type_keys("Return")
     assert session.exit_code() == 0
     assert session.running_players() == []

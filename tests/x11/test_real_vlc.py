@@ -2,6 +2,7 @@
 screenshot of the grid is kept in build/test-artifacts/grid-vlc.png."""
 import os
 import re
+import signal
 import shutil
 import subprocess
 import time
@@ -210,7 +211,18 @@ def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records(deskt
             lambda: session.title(grid.window(2)) == "VLC media player", 10), \
             grid.described(2)
 
-        xtool(session.display, "xdotool", "key", "Return")
+        # A VLC killed (the out-of-memory killer, a crash) is started again and comes back in
+        # its cell at the size of the moment.
+        killed = grid.players[3]
+        os.kill(killed, signal.SIGKILL)
+        assert session.wait_until(lambda: vlc_players(session).get(3) not in (None, killed), 10)
+        grid.players = vlc_players(session)
+        grid.wait_for_grid(divisor=2)
+        assert b"Player 3 (udp://@127.0.0.1:%d) ended by signal 9" % (grid.base + 43) in \
+            session.console_output()
+
+        # The new VLC takes the keyboard when its video starts: the operator clicks the console.
+        session.type_keys("Return")
         assert session.exit_code(20) == 0
         assert session.console_output().endswith(b"Exiting\r\r\n")
         assert all(not os.path.exists(f"/proc/{pid}") for pid in grid.players.values())

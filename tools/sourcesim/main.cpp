@@ -96,7 +96,8 @@ bool startStreams(const char* address, int base, platform::ProcessInfo* ffmpeg) 
     // A missing encoder or filter ends ffmpeg at once.
     platform::sleepMs(kStreamStartupMs);
     int status = 0;
-    if (platform::processHasEnded(ffmpeg, &status)) {
+    int signalNumber = 0;
+    if (platform::processHasEnded(ffmpeg, &status, &signalNumber)) {
         std::fprintf(stderr, "sourcesim: ffmpeg ended at once (%d)\n", status);
         return false;
     }

@@ -129,7 +129,7 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
     return true;
 }
 
-bool processHasEnded(ProcessInfo* process, int* exitStatus) {
+bool processHasEnded(ProcessInfo* process, int* exitStatus, int* signalNumber) {
     if (process->processHandle == 0) {
         return false;
     }
@@ -141,6 +141,7 @@ bool processHasEnded(ProcessInfo* process, int* exitStatus) {
     // Reaped: its number may be reused, so it must never be signalled again.
     process->processHandle = 0;
     *exitStatus = exitStatusOf(waitStatus);
+    *signalNumber = WIFSIGNALED(waitStatus) ? WTERMSIG(waitStatus) : 0;
     return true;
 }
 

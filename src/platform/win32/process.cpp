@@ -40,7 +40,7 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
     return true;
 }
 
-bool processHasEnded(ProcessInfo* process, int* exitStatus) {
+bool processHasEnded(ProcessInfo* process, int* exitStatus, int* signalNumber) {
     if (process->processHandle == 0 ||
         WaitForSingleObject(handleOf(process->processHandle), 0) != WAIT_OBJECT_0) {
         return false;
@@ -48,6 +48,7 @@ bool processHasEnded(ProcessInfo* process, int* exitStatus) {
     DWORD code = 0;
     GetExitCodeProcess(handleOf(process->processHandle), &code);
     *exitStatus = static_cast<int>(code);
+    *signalNumber = 0;
     return true;
 }
 

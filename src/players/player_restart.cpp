@@ -1,0 +1,142 @@
+#include "players/player_restart.h"
+
+#include <cstring>
+
+#include "control/console_output.h"
+#include "control/messages.h"
+#include "control/startup.h"
+#include "platform/platform.h"
+#include "players/player_contract.h"
+#include "players/player_launch.h"
+#include "players/player_table.h"
+#include "players/window_layout.h"
+
+namespace {
+
+constexpr long long kWholeTreeAfterMs = kWholeTreeAfterPasses * kDiscoveryPeriodMs;
+constexpr long long kMissingToldAfterMs = kMissingToldAfterPasses * kDiscoveryPeriodMs;
+constexpr long long kMsPerSecond = 1000;
+
+int streamPort(int player) {
+    return viewerSettings.IPPORT + kStreamPortOffset + player;
+}
+
+// Whether the operator may be told of the player now: one line a minute at most, so that a
+// player that cannot run does not fill the console.
+bool mayTell(PlayerSlot& slot, long long nowMs) {
+    if (slot.toldAtMs != 0 && nowMs - slot.toldAtMs < kPlayerToldEveryMs) {
+        return false;
+    }
+    slot.toldAtMs = nowMs;
+    return true;
+}
+
+// The next try waits twice as long as the last, unless the player ran a minute.
+void scheduleRestart(PlayerSlot& slot, long long nowMs) {
+    const bool steady = nowMs - slot.startedAtMs >= kSteadyRunMs;
+    const long long doubled = 2 * slot.restartDelayMs;
+    slot.restartDelayMs = steady || slot.restartDelayMs == 0 ? kFirstRestartDelayMs
+                          : doubled < kLongestRestartDelayMs ? doubled
+                                                             : kLongestRestartDelayMs;
+    slot.restartAtMs = nowMs + slot.restartDelayMs;
+}
+
+void noticeEnd(int player, long long nowMs) {
+    PlayerSlot& slot = playerTable[player];
+    int exitStatus = 0;
+    int signalNumber = 0;
+    if (!platform::processHasEnded(&slot.process, &exitStatus, &signalNumber)) {
+        return;
+    }
+    // Its handles are given up; an ended process is never signalled again.
+    platform::endProcess(&slot.process);
+    slot.window = 0;
+    slot.awaitedSinceMs = 0;
+    slot.placeWanted = false;
+    scheduleRestart(slot, nowMs);
+    if (!mayTell(slot, nowMs)) {
+        return;
+    }
+    const int seconds = static_cast<int>(slot.restartDelayMs / kMsPerSecond);
+    if (signalNumber != 0) {
+        printFormatted(messages::kPlayerSignalledFormat, player, viewerSettings.IPADDRESS,
+                       streamPort(player), signalNumber, seconds);
+    } else {
+        printFormatted(messages::kPlayerExitedFormat, player, viewerSettings.IPADDRESS,
+                       streamPort(player), exitStatus, seconds);
+    }
+}
+
+void startAgain(int player, long long nowMs) {
+    PlayerSlot& slot = playerTable[player];
+    slot.restartAtMs = 0;
+    int errorCode = 0;
+    if (!startPlayer(player, &errorCode)) {
+        slot.process = platform::ProcessInfo{};
+        scheduleRestart(slot, nowMs);
+        if (mayTell(slot, nowMs)) {
+            printFormatted(messages::kPlayerRestartFailedFormat, player, viewerSettings.IPADDRESS,
+                           streamPort(player), errorCode,
+                           static_cast<int>(slot.restartDelayMs / kMsPerSecond));
+        }
+        return;
+    }
+    slot.awaitedSinceMs = nowMs;
+    slot.missingTold = false;
+}
+
+struct WindowSearch {
+    std::uint32_t processId;
+    platform::WindowHandle found;
+};
+
+bool takePlayerWindow(const platform::WindowInfo& window, void* context) {
+    WindowSearch& search = *static_cast<WindowSearch*>(context);
+    if (window.ownerProcessId == search.processId &&
+        std::strstr(window.title, kPlayerTitleMarker) != nullptr) {
+        search.found = window.handle;
+        return false;
+    }
+    return true;
+}
+
+// One look a cycle for the window of a player started again, as discovery looks at start:
+// the window manager's list first, every window after a while, the operator told after ten
+// seconds.
+void lookForWindow(int player, long long nowMs) {
+    PlayerSlot& slot = playerTable[player];
+    const long long waited = nowMs - slot.awaitedSinceMs;
+    WindowSearch search = {slot.process.processId, 0};
+    platform::listTopLevelWindows(takePlayerWindow, &search, waited >= kWholeTreeAfterMs);
+    if (search.found != 0) {
+        slot.window = search.found;
+        slot.awaitedSinceMs = 0;
+        slot.placeWanted = true;
+    } else if (!slot.missingTold && waited >= kMissingToldAfterMs) {
+        slot.missingTold = true;
+        printText(messages::kPlayersMissingStart);
+        printFormatted(messages::kPlayerMissingFormat, player, viewerSettings.IPADDRESS,
+                       streamPort(player));
+        printText(messages::kLineEnd);
+    }
+}
+
+}  // namespace
+
+void keepPlayersRunning() {
+    const long long now = platform::monotonicMs();
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        PlayerSlot& slot = playerTable[player];
+        if (slot.process.processId != 0) {
+            noticeEnd(player, now);
+        } else if (slot.restartAtMs != 0 && now >= slot.restartAtMs) {
+            startAgain(player, now);
+        }
+        if (slot.process.processId != 0 && slot.awaitedSinceMs != 0) {
+            lookForWindow(player, now);
+        }
+        if (slot.placeWanted && placePlayer(player)) {
+            slot.placeWanted = false;
+        }
+    }
+}
