@@ -8,6 +8,8 @@ X server of their own. Each prints its figures; bench/README.md keeps the latest
     measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
     measure.py keys [--desktop NAME]     Y and V: key to all five windows placed, on openbox or
                                          the desktop named
+    measure.py restart [--desktop NAME]  a VLC killed: from its end to its window back in its
+                                         cell, and to its picture there (openbox, or the desktop)
     measure.py hold [--desktop NAME]     the cycle's worst hold: the longest delay of a text line
                                          sent every 100 ms during Y, the desktop working and then
                                          stopped; Ctrl-C to exit with it stopped
@@ -312,6 +314,44 @@ def hold(args):
           "(targets <= 300 ms, 300 ms, 3500 ms)")
 
 
+def restart(args):
+    """A real VLC killed while the grid plays: when its window stands in its cell again, and when
+    that window shows its stream again."""
+    import test_real_vlc as real
+    from viewer import cell_brightness
+    desktop = None if args.desktop == "openbox" else args.desktop
+    grid = real.VlcGrid(desktop=desktop)
+    shot = os.path.join(ROOT, "build", "restart-shot.png")
+    try:
+        grid.wait_for_players()
+        grid.wait_for_grid_and_pictures(shot)
+        session = grid.session
+        left, top, width, height = grid_cells(*real.GEOMETRY[:4])[3]
+        killed = grid.players[3]
+        ended = time.monotonic()
+        os.kill(killed, signal.SIGKILL)
+        placed = shown = None
+        while time.monotonic() - ended < 30 and shown is None:
+            players = real.vlc_players(session)
+            if players.get(3) not in (None, killed):
+                grid.players = players
+                window = grid.window(3)
+                if placed is None and window is not None and session.outer_geometry(window) == (
+                        (left, top, width, height), True):
+                    placed = time.monotonic()
+                if placed is not None:
+                    subprocess.run(["import", "-display", session.display, "-window", str(window),
+                                    shot], timeout=10)
+                    if cell_brightness(shot, 0, 0, width, height) > 0.25:
+                        shown = time.monotonic()
+            time.sleep(0.02)
+    finally:
+        grid.close()
+    print(f"{args.desktop}: a VLC killed: back in its cell {(placed - ended) * 1000:.0f} ms after "
+          f"its end, its picture there {(shown - ended) * 1000:.0f} ms after (the first second "
+          "is the viewer's wait before it starts a player again)")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -325,11 +365,15 @@ def main():
     sub.add_parser("keys").add_argument(
         "--desktop", default="openbox",
         help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
+    sub.add_parser("restart").add_argument(
+        "--desktop", default="openbox",
+        help="openbox on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
     sub.add_parser("hold").add_argument(
         "--desktop", default="openbox",
         help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
     args = parser.parse_args()
-    {"latency": latency, "idle": idle, "start": start, "keys": keys, "hold": hold}[args.what](args)
+    {"latency": latency, "idle": idle, "start": start, "keys": keys, "hold": hold,
+     "restart": restart}[args.what](args)
 
 
 if __name__ == "__main__":
