@@ -60,15 +60,19 @@ void moveToCell(int player, int divisor) {
 }
 
 // After the pause: the players are shown and placed, all asked for together so that the window
-// manager carries them out together, and given their grid titles.
+// manager carries them out together.
 void showAndPlacePlayers(int divisor) {
-    const ViewerSettings& s = viewerSettings;
     for (int player = 1; player <= kPlayerCount; ++player) {
         platform::restoreWindow(playerTable[player].window);
     }
     for (int player = 1; player <= kPlayerCount; ++player) {
         moveToCell(player, divisor);
     }
+}
+
+// The layout's last step: the grid titles, once the windows stand (or the desktop had its time).
+void setGridTitles() {
+    const ViewerSettings& s = viewerSettings;
     for (int player = 1; player <= kPlayerCount; ++player) {
         std::snprintf(titleText, sizeof titleText, messages::kPlayerGridTitleFormat, player,
                       s.IPADDRESS, s.IPPORT + kStreamPortOffset + player);
@@ -97,6 +101,9 @@ void endLayout(bool tell) {
         for (int player = 1; player <= kPlayerCount; ++player) {
             tellIfRefused(player, playerTable[player].window);
         }
+    }
+    if (layoutProgress.onlyPlayer == 0) {
+        setGridTitles();
     }
     keyboardSettleUntilMs = platform::monotonicMs() + kKeyboardSettleMs;
 }
@@ -130,7 +137,8 @@ void arrangeWindows(int divisor) {
     // The pause before the players are shown again is a moment of the layout, not a sleep:
     // the cycle goes on meanwhile.
     const long long now = platform::monotonicMs();
-    layoutProgress = {LayoutStage::kPausing, divisor, now + kLayoutSettleMs, now + kLayoutBudgetMs};
+    layoutProgress = {LayoutStage::kPausing, divisor, now + kLayoutSettleMs, now + kLayoutBudgetMs,
+                      0};
     platform::advancePlacement();
 }
 
@@ -177,7 +185,7 @@ bool placePlayer(int player) {
     moveToCell(player, sizeDivisor);
     setPlayerTitle(player, slot.title);
     const long long now = platform::monotonicMs();
-    layoutProgress = {LayoutStage::kPlacing, sizeDivisor, now, now + kLayoutBudgetMs};
+    layoutProgress = {LayoutStage::kPlacing, sizeDivisor, now, now + kLayoutBudgetMs, player};
     platform::advancePlacement();
     return true;
 }

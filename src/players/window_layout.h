@@ -31,6 +31,8 @@ struct LayoutProgress {
     int divisor;
     long long restoreAtMs;
     long long deadlineMs;
+    // 0 for the whole grid, else the one player started again whose window it places.
+    int onlyPlayer;
 };
 extern LayoutProgress layoutProgress;
 

@@ -55,12 +55,13 @@ TEST_F(WindowLayout, FullSizeInItsOrder) {
                      // the pause is a wait on the window system, not a sleep
                      "waitForWindowNews 100", "windowEvents", "restore 11", "restore 12",
                      "restore 13", "restore 14",
-                     // asked for together, then titled; the desktop carries them out meanwhile
+                     // asked for together; titled once the desktop has carried them out
                      "move 11 0 0 480 270", "move 12 480 0 480 270", "move 13 0 270 480 270",
-                     "move 14 480 270 480 270", "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
+                     "move 14 480 270 480 270", "endPlacement",
+                     "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
                      "title 12 2: udp://@239.1.2.3:5042  Tarnvale",
                      "title 13 3: udp://@239.1.2.3:5043  Tarnvale",
-                     "title 14 4: udp://@239.1.2.3:5044  Tarnvale", "endPlacement"}));
+                     "title 14 4: udp://@239.1.2.3:5044  Tarnvale"}));
 }
 
 TEST_F(WindowLayout, HalfSize) {
