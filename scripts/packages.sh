@@ -8,6 +8,11 @@ REZERIVOVE_PACKAGES=(
   clang-tidy cppcheck xfwm4 metacity icewm dbus-daemon libxtst-dev icoutils x11-xserver-utils
   mmdebstrap
 )
+# The arm64 build for Raspberry Pi OS, and the emulator its tests run under.
+REZERIVOVE_ARM64_PACKAGES=(
+  g++-aarch64-linux-gnu qemu-user libx11-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
+  libstdc++6:arm64
+)
 # The desktops the tests run the viewer on, without what they recommend (mutter alone would
 # bring most of GNOME).
 REZERIVOVE_DESKTOP_PACKAGES=(mutter kwin-wayland sway weston i3-wm xwayland foot)
@@ -21,13 +26,17 @@ missing_packages() {
   done
 }
 
-# With --desktops, the desktops the tests need too.
+# With --desktops, the desktops the tests need too; with --arm64, the arm64 build's.
 install_missing_packages() {
-  local missing desktops=()
+  local missing desktops=() option
   mapfile -t missing < <(missing_packages "${REZERIVOVE_PACKAGES[@]}")
-  if [ "${1:-}" = "--desktops" ]; then
-    mapfile -t desktops < <(missing_packages "${REZERIVOVE_DESKTOP_PACKAGES[@]}")
-  fi
+  for option in "$@"; do
+    case "$option" in
+      --desktops) mapfile -t desktops < <(missing_packages "${REZERIVOVE_DESKTOP_PACKAGES[@]}") ;;
+      --arm64) mapfile -t -O "${#missing[@]}" missing < <(
+                 missing_packages "${REZERIVOVE_ARM64_PACKAGES[@]}") ;;
+    esac
+  done
   if [ "${#missing[@]}" -eq 0 ] && [ "${#desktops[@]}" -eq 0 ]; then
     return 0
   fi
@@ -36,6 +45,11 @@ install_missing_packages() {
     sudo=(sudo)
   fi
   echo "Installing: ${missing[*]} ${desktops[*]}"
+  # The arm64 libraries come from the same mirror once dpkg takes that architecture.
+  if printf '%s\n' "${missing[@]}" | grep -q ':arm64$' &&
+      ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    "${sudo[@]}" dpkg --add-architecture arm64
+  fi
   "${sudo[@]}" apt-get update -q
   if [ "${#missing[@]}" -gt 0 ]; then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"

@@ -21,8 +21,10 @@ def packages():
     return PACKAGES
 
 
-def test_deb_installs_the_programs_the_manuals_and_the_readme(packages):
-    debs = glob.glob(os.path.join(packages, "rezerivove_*_amd64.deb"))
+# The arm64 package's programs run here under the emulator.
+@pytest.mark.parametrize("architecture,emulator", [("amd64", []), ("arm64", ["qemu-aarch64"])])
+def test_deb_installs_the_programs_the_manuals_and_the_readme(packages, architecture, emulator):
+    debs = glob.glob(os.path.join(packages, f"rezerivove_*_{architecture}.deb"))
     assert len(debs) == 1
     fields = subprocess.run(["dpkg-deb", "-f", debs[0], "Package", "Depends"],
                             capture_output=True, text=True, check=True).stdout
@@ -32,10 +34,12 @@ def test_deb_installs_the_programs_the_manuals_and_the_readme(packages):
         for path in ("usr/bin/rezerivove", "usr/bin/sourcesim"):
             assert os.access(os.path.join(root, path), os.X_OK), path
         assert os.path.isfile(os.path.join(root, "usr/share/doc/rezerivove/README.md"))
-        help_text = subprocess.run([os.path.join(root, "usr/bin/sourcesim"), "--help"],
+        assert subprocess.run(["dpkg-deb", "-f", debs[0], "Architecture"], capture_output=True,
+                              text=True).stdout == f"{architecture}\n"
+        help_text = subprocess.run(emulator + [os.path.join(root, "usr/bin/sourcesim"), "--help"],
                                    capture_output=True, text=True).stdout
         assert help_text.startswith("Usage: sourcesim ADDRESS BASEPORT")
-        version = subprocess.run([os.path.join(root, "usr/bin/sourcesim"), "--version"],
+        version = subprocess.run(emulator + [os.path.join(root, "usr/bin/sourcesim"), "--version"],
                                  capture_output=True, text=True)
         assert (version.returncode, version.stdout) == (0, "sourcesim 3.20.2\n")
         # Each manual renders without a warning and says what it must.

@@ -9,7 +9,7 @@ import time
 import pytest
 
 from viewer import (BANNER, BINARY, ERROR_PAUSE, EXITING, KEY_HINTS, USAGE, Viewer, XServer,
-                    arguments, log_lines, running_players)
+                    arguments, log_lines, running_players, viewer_command)
 
 
 @pytest.mark.parametrize("how", ["enter", "SIGINT", "SIGTERM", "SIGHUP", "SIGQUIT"])
@@ -73,7 +73,8 @@ class Terminal:
             os.environ["PS1"] = "shell> "
             if display is not None:
                 os.environ["DISPLAY"] = display
-            os.execv(program, [program] + args)
+            command = viewer_command(program) if program == BINARY else [program]
+            os.execv(command[0], command + args)
         self.output = b""
 
     def read_until(self, marker, timeout=10.0):
@@ -184,7 +185,7 @@ def test_keys_reach_the_viewer_again_when_its_job_comes_to_the_foreground(termin
     # & and fg, or Ctrl-Z in the pause after a start-up error.
     term = Terminal(SHELLS[shell], terminal_dir, program="/bin/" + shell)
     arguments_given = [] if how == "ctrl-z-in-error-pause" else arguments()
-    command = " ".join([os.path.abspath(BINARY)] + arguments_given).encode()
+    command = " ".join(viewer_command(os.path.abspath(BINARY)) + arguments_given).encode()
     try:
         assert term.read_until(b"shell> ")
         if how == "background":

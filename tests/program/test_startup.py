@@ -196,4 +196,6 @@ def test_the_viewer_loads_only_the_c_library_and_xlib():
     needed = re.findall(r"\(NEEDED\)\s+Shared library: \[(.*?)\]", dynamic)
     if any("asan" in library for library in needed):
         pytest.skip("the sanitizers bring a runtime of their own")
-    assert sorted(needed) == ["libX11.so.6", "libc.so.6"]
+    # NOTE: the C library of arm64 names its loader among what it needs.
+    assert sorted(lib for lib in needed if not lib.startswith("ld-linux")) == [
+        "libX11.so.6", "libc.so.6"]

@@ -12,6 +12,23 @@ import threading
 import time
 
 BINARY = os.environ.get("REZERIVOVE_BINARY", "build/linux/rezerivove")
+# A viewer built for another processor (arm64) runs under this emulator (qemu-aarch64): these
+# machines have no binfmt registration, so the tests put it before the viewer themselves.
+EMULATOR = os.environ.get("REZERIVOVE_EMULATOR")
+
+
+def viewer_command(path=BINARY):
+    """The words that start the viewer at `path`: the emulator first where there is one, from a
+    copy beside the viewer's build, which a test that hides the players' folders (/usr/bin among
+    them) leaves in reach."""
+    if not EMULATOR:
+        return [path]
+    copy = os.path.join(os.path.dirname(os.path.abspath(BINARY)), os.path.basename(EMULATOR))
+    if not os.path.exists(copy):
+        fresh = f"{copy}.{os.getpid()}"
+        shutil.copy(shutil.which(EMULATOR), fresh)
+        os.replace(fresh, copy)
+    return [copy, path]
 TEST_PLAYER = os.environ.get("REZERIVOVE_TEST_PLAYER", "build/linux/tests/player/vlc")
 
 BANNER = b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n"
@@ -304,7 +321,7 @@ class Viewer(WatchedProgram):
         environment["PATH"] = bin_dir + ":" + environment.get("PATH", "/usr/bin:/bin")
         if env:
             environment.update(env)
-        self.watch(subprocess.Popen((prefix or []) + [viewer] + list(args), stdin=stdin,
+        self.watch(subprocess.Popen((prefix or []) + viewer_command(viewer) + list(args), stdin=stdin,
                                     stdout=subprocess.PIPE, env=environment, pass_fds=pass_fds))
 
     def press(self, keys):
