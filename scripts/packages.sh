@@ -10,8 +10,8 @@ REZERIVOVE_PACKAGES=(
 )
 # The arm64 build for Raspberry Pi OS, and the emulator its tests run under.
 REZERIVOVE_ARM64_PACKAGES=(
-  g++-aarch64-linux-gnu qemu-user libx11-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
-  libstdc++6:arm64
+  g++-aarch64-linux-gnu qemu-user qemu-user-static libx11-dev:arm64 libgtest-dev:arm64
+  libgmock-dev:arm64 libstdc++6:arm64
 )
 # The desktops the tests run the viewer on, without what they recommend (mutter alone would
 # bring most of GNOME).

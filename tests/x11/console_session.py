@@ -10,7 +10,7 @@ import threading
 import time
 
 from viewer import (BINARY, XServer, free_base_port, make_fake_player, player_logs,
-                    running_players, send_udp, wait_until)
+                    running_players, send_udp, viewer_command, wait_until)
 
 
 def xtool(display, *command, env=None):
@@ -65,7 +65,7 @@ class ConsoleSession:
         env.update(extra_env or {})
         args = [address, str(self.base), "0.0.0.0"] + [str(value) for value in geometry]
         command = ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
-                   "/usr/bin/python3", wrapper, self.code_file, viewer] + args
+                   "/usr/bin/python3", wrapper, self.code_file] + viewer_command(viewer) + args
         if terminal == "foot":
             command = ["foot", "-e", viewer] + args
         if session_bus:
