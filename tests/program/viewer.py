@@ -476,7 +476,8 @@ class WaylandDesktop:
     the X11 window manager of its Xwayland; X clients (the test player, xterm, VLC, xdotool)
     use `display` and the variables in `client_env`."""
 
-    def __init__(self, name, size=(1600, 1000)):
+    def __init__(self, name, size=(1600, 1000), autostart=None):
+        """`autostart`: a shell script labwc runs once it is ready, as its autostart file."""
         self.window_manager_name = name
         self.window_manager = None
         user = unprivileged_user()
@@ -499,6 +500,10 @@ class WaylandDesktop:
             env.update(WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
                        WLR_RENDERER="pixman")
             command = ["labwc", "-s", "true"]
+            if autostart is not None:
+                os.makedirs(os.path.join(env["XDG_CONFIG_HOME"], "labwc"))
+                with open(os.path.join(env["XDG_CONFIG_HOME"], "labwc", "autostart"), "w") as out:
+                    out.write(autostart)
         elif name == "mutter-wayland":
             command = ["dbus-run-session", "--", "mutter", "--wayland", "--headless",
                        "--virtual-monitor", f"{width}x{height}", "--wayland-display=" + socket_name]

@@ -3,6 +3,7 @@ server of its own, with or without openbox, the test player as vlc."""
 import json
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import tempfile
@@ -32,7 +33,8 @@ class ConsoleSession:
         another, left running at the end; `session_bus` gives the terminal a D-Bus session of
         its own (VLC on a Wayland desktop would otherwise start stray bus daemons); `terminal`
         "foot" runs the viewer in that native Wayland terminal, directly (no log, no wrapper:
-        foot's own exit status is the viewer's)."""
+        foot's own exit status is the viewer's); "lxterminal" and "lxterminal-x11" in the
+        Raspberry Pi's terminal, natively or as an X11 window (no log)."""
         self.own_server = server is None
         self.server = server or XServer(window_manager=window_manager)
         self.display = self.server.display
@@ -68,6 +70,14 @@ class ConsoleSession:
                    "/usr/bin/python3", wrapper, self.code_file] + viewer_command(viewer) + args
         if terminal == "foot":
             command = ["foot", "-e", viewer] + args
+        elif terminal.startswith("lxterminal"):
+            # The Raspberry Pi's own terminal (no log): a native Wayland window, or with
+            # "lxterminal-x11" told by GTK's GDK_BACKEND to be an X11 one.
+            # NOTE: lxterminal runs its command through a login shell, which sets PATH anew.
+            command = ["lxterminal", "-e", shlex.join(
+                ["env", "PATH=" + env["PATH"]] + command[command.index("-e") + 1:])]
+            if terminal == "lxterminal-x11":
+                env["GDK_BACKEND"] = "x11"
         if session_bus:
             command = ["dbus-run-session", "--"] + command
         if user is not None:
@@ -77,6 +87,15 @@ class ConsoleSession:
         # does not start there.
         self.xterm = subprocess.Popen((prefix or []) + command, env=env, cwd=self.dir.name,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    @classmethod
+    def watching(cls, server, log_dir, base):
+        """A viewer someone else started (a desktop's autostart) on `server`, its test players
+        logging into `log_dir`: only its players and windows are looked at."""
+        session = cls.__new__(cls)
+        session.server, session.display, session.log_dir, session.base = (
+            server, server.display, log_dir, base)
+        return session
 
     # ---- players -------------------------------------------------------------------------
 

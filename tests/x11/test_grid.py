@@ -1,15 +1,19 @@
 """The viewer in an xterm on a real X server: the grid read back from the server, the operator's
 keys typed into the xterm, status records reaching the players, and every way out."""
 import os
+import shutil
 import signal
+import tempfile
 import time
 
 import pytest
 
 from console_session import ConsoleSession, TextTicks, xtool
-from viewer import (BANNER, EXITING, KEY_HINTS, WAYLAND_DESKTOPS, WINDOW_MANAGERS, Viewer,
-                    WaylandDesktop, XServer, arguments, desktop_installed, grid_cells,
-                    in_private_namespace, newest_releases, send_udp, unprivileged_user)
+from viewer import (BANNER, BINARY, EXITING, KEY_HINTS, WAYLAND_DESKTOPS, WINDOW_MANAGERS,
+                    Viewer, WaylandDesktop, XServer, arguments, desktop_installed,
+                    free_base_port, grid_cells, in_private_namespace, make_fake_player,
+                    newest_releases, running_players, send_udp, unprivileged_user,
+                    viewer_command)
 
 # The desktops the Debian testing root holds (tests/x11/newest_desk).
 NEWEST_DESKTOPS = ["mutter-wayland", "kwin-wayland", "sway", "labwc", "i3"]
@@ -296,6 +300,62 @@ def test_a_native_wayland_terminal_on_sway_is_placed_by_its_process(window_manag
         assert session.running_players() == []
     finally:
         session.close()
+
+
+# The Raspberry Pi's own terminal on its desktop (labwc): a native Wayland window is no console
+# the viewer can place; told by GTK to be an X11 window, it is placed as xterm is.
+@pytest.mark.parametrize("terminal", ["lxterminal", "lxterminal-x11"])
+def test_the_raspberry_pi_terminal_is_placed_as_an_x11_window(window_manager, terminal):
+    if window_manager.window_manager_name != "labwc" or not shutil.which("lxterminal"):
+        pytest.skip("the Raspberry Pi's desktop (labwc) with its terminal (lxterminal)")
+    session = start_session(window_manager, terminal=terminal)
+    try:
+        assert session.wait_for_grid(), session.player_logs()
+        if terminal == "lxterminal":
+            assert session.console_window(timeout=1) is None
+            os.kill(session.viewer_pid(), signal.SIGTERM)
+        else:
+            assert_layout(session, 1)
+            session.type_keys("Return")
+        assert session.exit_code() == 0
+    finally:
+        session.close()
+
+
+# The README's way to start the monitor at login on the Pi: labwc's autostart file starts the
+# viewer in lxterminal as an X11 window, and the grid forms under it.
+def test_the_raspberry_pi_labwc_starts_the_monitor_at_login():
+    if not (newest_releases() and in_private_namespace() and shutil.which("lxterminal")):
+        pytest.skip("the Raspberry Pi's desktop, in its Debian root (tests/x11/newest_desk)")
+    with tempfile.TemporaryDirectory(prefix="rezerivove-pi-") as folder:
+        os.chmod(folder, 0o777)
+        bin_dir, logs = os.path.join(folder, "bin"), os.path.join(folder, "players")
+        os.mkdir(bin_dir)
+        os.mkdir(logs, 0o777)
+        os.chmod(logs, 0o777)
+        make_fake_player(bin_dir)
+        base = free_base_port()
+        viewer = " ".join(viewer_command(os.path.abspath(BINARY)) + arguments(port=base))
+        emulated = f"QEMU_LD_PREFIX={os.environ['QEMU_LD_PREFIX']} " \
+            if "QEMU_LD_PREFIX" in os.environ else ""
+        # The test's own players and emulator go inside the command: lxterminal runs it through
+        # the user's shell, which sets PATH anew (the test user has none: SHELL names one).
+        desktop = WaylandDesktop("labwc", autostart=(
+            f"SHELL=/bin/sh GDK_BACKEND=x11 lxterminal -e \"env PATH={bin_dir}:/usr/bin:/bin "
+            f"TEST_PLAYER_LOG_DIR={logs} {emulated}{viewer}\" &\n"))
+        try:
+            cells = grid_cells(*[int(n) for n in arguments()[3:7]])
+            session = ConsoleSession.watching(desktop, logs, base)
+            assert session.wait_until(lambda: all(
+                session.outer_geometry(session.player_window(n)) == (cell, True)
+                for n, cell in cells.items()), LAYOUT_SECONDS), session.player_logs()
+        finally:
+            players = running_players(logs)
+            viewers = {int(open(f"/proc/{pid}/stat").read().rsplit(")", 1)[1].split()[1])
+                       for pid in players}
+            for pid in sorted(viewers) + players:
+                os.kill(pid, signal.SIGKILL)
+            desktop.close()
 
 
 QUIT_WAYS = ["enter", "ctrl-c", "sigterm", "close-terminal"]
