@@ -126,10 +126,16 @@ class VlcGrid:
         cells = grid_cells(*GEOMETRY[:4], divisor)
         session = self.session
         assert session.wait_until(lambda: session.console_window() is not None, 20)
-        assert session.wait_until(lambda: all(
-            session.outer_geometry(self.window(n)) == (cell, True)
-            for n, cell in cells.items()), 20), {
-            n: session.outer_geometry(self.window(n)) for n in cells}
+
+        def in_grid():
+            # A VLC that ended is started again by the viewer: the players are looked up anew.
+            self.players.update(vlc_players(session))
+            return all(session.outer_geometry(self.window(n)) == (cell, True)
+                       for n, cell in cells.items())
+
+        assert session.wait_until(in_grid, 20), (
+            {n: (session.outer_geometry(self.window(n)), self.described(n)) for n in cells},
+            session.console_output()[-400:])
         return cells
 
     def wait_for_grid_and_pictures(self, screenshot):
