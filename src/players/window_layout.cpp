@@ -104,6 +104,8 @@ void endLayout(bool tell) {
     }
     if (layoutProgress.onlyPlayer == 0) {
         setGridTitles();
+    } else {
+        setPlayerTitle(layoutProgress.onlyPlayer, playerTable[layoutProgress.onlyPlayer].title);
     }
     keyboardSettleUntilMs = platform::monotonicMs() + kKeyboardSettleMs;
 }
@@ -151,7 +153,12 @@ void advanceLayout() {
             platform::advancePlacement();
             return;
         }
-        showAndPlacePlayers(layoutProgress.divisor);
+        if (layoutProgress.onlyPlayer == 0) {
+            showAndPlacePlayers(layoutProgress.divisor);
+        } else {
+            platform::restoreWindow(playerTable[layoutProgress.onlyPlayer].window);
+            moveToCell(layoutProgress.onlyPlayer, layoutProgress.divisor);
+        }
         layoutProgress.stage = LayoutStage::kPlacing;
     }
     if (platform::advancePlacement() || platform::monotonicMs() >= layoutProgress.deadlineMs) {
@@ -180,12 +187,15 @@ bool placePlayer(int player) {
         setPlayerTitle(player, slot.title);
         return true;
     }
+    // As the grid's own layout: minimized, shown again after the pause, then moved. NOTE: a
+    // window manager places a window it has just taken on its own way (mutter 50, after the
+    // first requests): the restore comes after that.
     keepKeysDuringLayout();
     platform::beginPlacement();
-    moveToCell(player, sizeDivisor);
-    setPlayerTitle(player, slot.title);
+    platform::minimizeWindow(slot.window);
     const long long now = platform::monotonicMs();
-    layoutProgress = {LayoutStage::kPlacing, sizeDivisor, now, now + kLayoutBudgetMs, player};
+    layoutProgress = {LayoutStage::kPausing, sizeDivisor, now + kLayoutSettleMs,
+                      now + kLayoutBudgetMs, player};
     platform::advancePlacement();
     return true;
 }

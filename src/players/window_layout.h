@@ -55,7 +55,8 @@ void hideWindows();
 extern bool gridHidden;
 
 // Puts the window of a player started again in its cell at the current size, titled as the last
-// title given to it, or minimizes it while the grid is hidden: a layout of that window alone.
+// title given to it, or minimizes it while the grid is hidden: a layout of that window alone,
+// minimized, shown again after the pause and moved, as in the grid's.
 // False while a layout is on its way: asked again once it has ended.
 bool placePlayer(int player);
 
