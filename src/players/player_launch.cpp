@@ -1,6 +1,5 @@
 #include "players/player_launch.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -90,7 +89,7 @@ void tellMissingPlayers() {
     printText(messages::kLineEnd);
 }
 
-// The players whose taking of the keyboard is watched while the others are awaited.
+// The players' windows the keyboard is watched for while the others are awaited.
 platform::WindowHandle watchedPlayers[kPlayerCount];
 
 // A player shown early takes the keyboard when its video starts, while the others are still
@@ -103,8 +102,7 @@ void keepKeysWhileWaiting() {
         watchedPlayers[player - 1] = playerTable[player].window;
     }
     if (changed) {
-        platform::watchKeyboard(consoleWindow, watchedPlayers, kPlayerCount);
-        keyboardSettleUntilMs = LLONG_MAX;
+        holdKeysOnConsole();
     }
 }
 

@@ -80,18 +80,6 @@ void setGridTitles() {
     }
 }
 
-// From now on, until a while after the layout, the operator's keys are kept on the console:
-// window managers move the keyboard about as windows are minimized and restored, and a player
-// takes it when its video starts, a while after it is placed.
-void keepKeysDuringLayout() {
-    platform::WindowHandle players[kPlayerCount];
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        players[player - 1] = playerTable[player].window;
-    }
-    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
-    keyboardSettleUntilMs = kKeysHeldMs;
-}
-
 // The grid stands, or the desktop had its time: the keyboard is watched five seconds more.
 void endLayout(bool tell) {
     platform::endPlacement();
@@ -112,9 +100,18 @@ void endLayout(bool tell) {
 
 }  // namespace
 
+void holdKeysOnConsole() {
+    platform::WindowHandle players[kPlayerCount];
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        players[player - 1] = playerTable[player].window;
+    }
+    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
+    keyboardSettleUntilMs = kKeysHeldMs;
+}
+
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
-    keepKeysDuringLayout();
+    holdKeysOnConsole();
     gridHidden = false;
     platform::beginPlacement();
     for (int player = 1; player <= kPlayerCount; ++player) {
@@ -190,7 +187,7 @@ bool placePlayer(int player) {
     // As the grid's own layout: minimized, shown again after the pause, then moved. NOTE: a
     // window manager places a window it has just taken on its own way (mutter 50, after the
     // first requests): the restore comes after that.
-    keepKeysDuringLayout();
+    holdKeysOnConsole();
     platform::beginPlacement();
     platform::minimizeWindow(slot.window);
     const long long now = platform::monotonicMs();

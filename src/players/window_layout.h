@@ -60,6 +60,12 @@ extern bool gridHidden;
 // False while a layout is on its way: asked again once it has ended.
 bool placePlayer(int player);
 
+// From now on, until the layout on its way ends and five seconds more (or for as long as the
+// players' windows are awaited), the operator's keys are kept on the console: window managers
+// move the keyboard about as windows are minimized and restored, and a player takes it when its
+// video starts, a while after it shows.
+void holdKeysOnConsole();
+
 // Takes what the window system said of the keyboard this cycle (handleWindowEvents' answer, 0
 // when it said nothing). For the settling time after a layout, a player that took the keyboard,
 // or a console that lost it to no window, gives it back to the console, so the operator's keys
