@@ -240,7 +240,7 @@ WindowView look(const PlacedWindow& entry, const Desk& desk, long long nowMs) {
     if (beforeMove && record.restoreWanted) {
         view.listed = platform::x11::windowManagerLists(window);
     }
-    if (record.phase == Phase::kMoving) {
+    if (record.phase == Phase::kMoving || record.phase == Phase::kRefused) {
         view.placed = clientPlaced(window, attributes, entry.clientLeft, entry.clientTop,
                                    entry.clientWidth, entry.clientHeight);
     }
@@ -456,7 +456,8 @@ void endPlacement() {
     const long long now = monotonicMs();
     const Desk desktop = deskNow();
     for (PlacedWindow& entry : placement.windows) {
-        if (entry.handle != 0 && !x11::settled(entry.record)) {
+        const bool looked = !x11::settled(entry.record) || entry.record.phase == Phase::kRefused;
+        if (entry.handle != 0 && looked) {
             const Desk desk = deskFor(desktop, entry.handle);
             x11::giveUp(entry.record, look(entry, desk, now), desk);
         }

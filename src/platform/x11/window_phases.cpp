@@ -81,6 +81,7 @@ Request beforeMove(WindowRecord& record, const WindowView& view, const Desk& des
         return Request::kRemap;
     }
     record.attempt = 0;
+    record.movedAtMs = nowMs;
     enter(record, Phase::kMoving, nowMs, firstCheckMs(desk));
     return moveRequest(desk);
 }
@@ -198,6 +199,10 @@ Request advanceWindow(WindowRecord& record, const WindowView& view, const Desk& 
                 enter(record, Phase::kMoving, nowMs, firstCheckMs(desk) << record.attempt);
                 return moveRequest(desk);
             }
+            if (nowMs < record.movedAtMs + kTakenWithinMs) {
+                record.nextMs = record.movedAtMs + kTakenWithinMs;
+                return Request::kNone;
+            }
             record.phase = outOfSight(view, desk) ? Phase::kPlaced : Phase::kRefused;
             return Request::kNone;
         case Phase::kPlaced:
@@ -237,11 +242,12 @@ long long wakeMs(const WindowRecord& record) {
 }
 
 void giveUp(WindowRecord& record, const WindowView& view, const Desk& desk) {
-    if (!settled(record)) {
-        record.phase = view.gone                ? Phase::kGone
-                       : outOfSight(view, desk) ? Phase::kPlaced
-                                                : Phase::kRefused;
+    if (settled(record) && record.phase != Phase::kRefused) {
+        return;
     }
+    record.phase = view.gone                               ? Phase::kGone
+                   : view.placed || outOfSight(view, desk) ? Phase::kPlaced
+                                                           : Phase::kRefused;
 }
 
 }  // namespace platform::x11

@@ -63,6 +63,7 @@ struct WindowRecord {
     bool minimizeOnItsWay;  // asked and not yet seen: a restore must not overtake it
     bool framedOnce;        // its frame has been waited for once (kept from layout to layout)
     long long sinceMs;      // when the phase's request went out, or its wait began
+    long long movedAtMs;    // when its first move of this layout went out
     long long nextMs;       // when to look again without news; a re-send time while moving
     int attempt;
     int remaps;
@@ -77,6 +78,8 @@ constexpr long long kManagedWithinMs = 500;
 // window manager's request that takes is carried out within a few milliseconds, one dropped
 // is asked again soon (8, 16, 32, 64, 128 ms); a tiling desktop's command is carried out when
 // its reply comes, but a terminal that sizes itself under sway may take longer (20 … 160 ms).
+// Every attempt made, a window is still read back until kTakenWithinMs after the first: a
+// loaded window manager carries a move out late, and such a window is no refusal.
 constexpr long long kFirstMoveCheckMs = 8;
 constexpr int kMoveAttempts = 5;
 constexpr long long kFirstCommandCheckMs = 20;
@@ -106,7 +109,8 @@ bool settled(const WindowRecord& record);
 long long wakeMs(const WindowRecord& record);
 
 // The layout's time is up: a window still on its way counts as refused, unless it is out of
-// sight, where a desktop places nothing.
+// sight, where a desktop places nothing; one refused earlier that stands in place now (a move
+// carried out after its time) counts as placed.
 void giveUp(WindowRecord& record, const WindowView& view, const Desk& desk);
 
 }  // namespace platform::x11
