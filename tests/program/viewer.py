@@ -29,6 +29,23 @@ def viewer_command(path=BINARY):
         shutil.copy(shutil.which(EMULATOR), fresh)
         os.replace(fresh, copy)
     return [copy, path]
+
+
+def reachable_viewer(folder):
+    """Copies of what starts the viewer, in `folder`, for a user who cannot reach the build (a
+    checkout in root's home, mode 700): the viewer, and where it is emulated the emulator and
+    the arm64 libraries it loads (QEMU_LD_PREFIX). Returns the words that start it and the
+    environment they need."""
+    viewer = shutil.copy(os.path.abspath(BINARY), folder)
+    if not EMULATOR:
+        return [viewer], {}
+    emulator = shutil.copy(viewer_command()[0], folder)
+    env = {}
+    libraries = os.environ.get("QEMU_LD_PREFIX")
+    if libraries:
+        env["QEMU_LD_PREFIX"] = os.path.join(folder, "emulator-root")
+        shutil.copytree(libraries, env["QEMU_LD_PREFIX"])
+    return [emulator, viewer], env
 TEST_PLAYER = os.environ.get("REZERIVOVE_TEST_PLAYER", "build/linux/tests/player/vlc")
 
 BANNER = b"\r\nrezerivove-3v20b:  Tarnvale Multi VLC Viewer\r\n\r\n"
@@ -538,6 +555,7 @@ class WaylandDesktop:
                                         start_new_session=True)
         self.display = None
         self.client_env = {}
+        self.keeper = None
         try:
             self._wait_until_ready(before, user)
         except Exception:
@@ -590,6 +608,12 @@ class WaylandDesktop:
             if "window id" in found.stdout:
                 break
             time.sleep(0.05)
+        # NOTE: labwc (wlroots) ends its Xwayland once no X client has been connected for some
+        # seconds, and starts a new one for the next client, without the grants above: a client
+        # held open for the desktop's life keeps the one they were given to.
+        self.keeper = subprocess.Popen(["xprop", "-display", self.display, "-root", "-spy",
+                                        "_NET_SUPPORTING_WM_CHECK"], stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL)
         # NOTE: wlroots 0.20's headless Xwayland drops the first key injected: a throwaway one.
         subprocess.run(["xdotool", "key", "shift"], env=dict(os.environ, DISPLAY=self.display),
                        capture_output=True, timeout=20)
@@ -616,9 +640,19 @@ class WaylandDesktop:
             return log.read()[-2000:]
 
     def close(self):
+        if self.keeper is not None:
+            self.keeper.kill()
+            self.keeper.wait(10)
+        # What the compositor started in sessions of their own (labwc's autostart) goes too.
+        started = descendants(self.process.pid)
         if self.process.poll() is None:
             try:
                 os.killpg(self.process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        for pid in started:
+            try:
+                os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
         self.process.wait(10)

@@ -11,7 +11,7 @@ import threading
 import time
 
 from viewer import (BINARY, XServer, free_base_port, make_fake_player, player_logs,
-                    running_players, send_udp, viewer_command, wait_until)
+                    reachable_viewer, running_players, send_udp, viewer_command, wait_until)
 
 
 def xtool(display, *command, env=None):
@@ -47,10 +47,10 @@ class ConsoleSession:
         os.mkdir(bin_dir)
         # Another user's programs stand in the session's own folder: a checkout in root's home
         # (mode 700) is closed to that user.
-        viewer = os.path.abspath(BINARY)
+        viewer, viewer_env = viewer_command(os.path.abspath(BINARY)), {}
         wrapper = os.path.join(os.path.dirname(os.path.abspath(__file__)), "console_wrapper.py")
         if user is not None:
-            viewer = shutil.copy(viewer, bin_dir)
+            viewer, viewer_env = reachable_viewer(bin_dir)
             wrapper = shutil.copy(wrapper, bin_dir)
         if test_player:
             make_fake_player(bin_dir, copy=user is not None)
@@ -64,12 +64,13 @@ class ConsoleSession:
                    PATH=bin_dir + ":" + os.environ.get("PATH", "/usr/bin:/bin"))
         # A Wayland desktop's own: its socket and IPC, for the viewer and the players.
         env.update(getattr(self.server, "client_env", {}))
+        env.update(viewer_env)
         env.update(extra_env or {})
         args = [address, str(self.base), "0.0.0.0"] + [str(value) for value in geometry]
         command = ["xterm", "-geometry", "80x12+900+700", "-l", "-lf", self.console_log, "-e",
-                   "/usr/bin/python3", wrapper, self.code_file] + viewer_command(viewer) + args
+                   "/usr/bin/python3", wrapper, self.code_file] + viewer + args
         if terminal == "foot":
-            command = ["foot", "-e", viewer] + args
+            command = ["foot", "-e"] + viewer + args
         elif terminal.startswith("lxterminal"):
             # The Raspberry Pi's own terminal (no log): a native Wayland window, or with
             # "lxterminal-x11" told by GTK's GDK_BACKEND to be an X11 one.
@@ -210,9 +211,13 @@ class ConsoleSession:
         # the operator's click is what gives the console the keyboard.
         if not self.tiling():
             xtool(self.display, "xdotool", "windowfocus", "--sync", str(console))
-        if self.focus() != console:
+        # A desktop that has just resumed carries out what it was asked meanwhile, and may give
+        # the keyboard to a player after the click: the operator clicks the console again.
+        for _ in range(3):
+            if self.focus() == console:
+                break
             self.activate_by_hand(console)
-            self.wait_until(lambda: self.focus() == console, 5)
+            self.wait_until(lambda: self.focus() == console, 3)
         xtool(self.display, "xdotool", "key", "--delay", "0", *keys)
 
     def window_manager_command(self, command):
