@@ -6,6 +6,7 @@
 #include "net/receive_sockets.h"
 #include "net/status_records.h"
 #include "platform/platform.h"
+#include "players/picture_watch.h"
 #include "players/player_restart.h"
 #include "players/player_table.h"
 #include "players/window_layout.h"
@@ -83,6 +84,7 @@ void runMainLoop() {
             (waiting & platform::kWindowEvents) != 0 ? platform::handleWindowEvents() : 0;
         keepKeysOnConsole(keyboardNews);
         keepPlayersRunning();
+        watchPictures();
     }
 }
 

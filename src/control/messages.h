@@ -48,6 +48,11 @@ constexpr const char kPlayerSignalledFormat[] =
     "Player %d (udp://@%s:%d) ended by signal %d: starting it again in %d s\r\n";
 constexpr const char kPlayerRestartFailedFormat[] =
     "Player %d (udp://@%s:%d) could not be started (%d): trying again in %d s\r\n";
+// A shown pane whose picture stands still or stays black, told once, and when it moves again.
+constexpr const char kPictureStillFormat[] = "Player %d (udp://@%s:%d): picture still for %d s\r\n";
+constexpr const char kPictureBlackFormat[] = "Player %d (udp://@%s:%d): picture black for %d s\r\n";
+constexpr const char kPictureMovingFormat[] =
+    "Player %d (udp://@%s:%d): picture moving again after %d s\r\n";
 
 constexpr const char kKeyHints[] =
     "Hit ENTER or CTRL-C to quit\r\n"

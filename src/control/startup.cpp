@@ -9,6 +9,7 @@
 #include "control/main_loop.h"
 #include "control/messages.h"
 #include "net/receive_sockets.h"
+#include "players/picture_watch.h"
 #include "players/player_launch.h"
 #include "players/player_table.h"
 #include "players/window_layout.h"
@@ -119,6 +120,7 @@ int viewerMain(int argc, char** argv) {
     }
 
     readArguments(argv);
+    readPictureSettings();
 
     if (!platform::findPlayerExecutable(playerPath, sizeof playerPath)) {
         errorExit(messages::kCannotFindPlayer, exit_codes::kCannotFindPlayer);

@@ -195,6 +195,19 @@ void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).
 void sendKey(WindowHandle window, int virtualKey);
 
+// ---- What a window shows -----------------------------------------------------------------------
+
+// A few fixed rows of a window's picture, reduced: a fingerprint that changes when any sampled
+// pixel does, and the brightest colour value among them (0 to 255).
+struct PictureSample {
+    std::uint64_t fingerprint;
+    int brightest;
+};
+
+// Samples the picture the window shows now. False when it cannot be read (not shown, gone, or
+// where the platform cannot read another program's window).
+bool samplePicture(WindowHandle window, PictureSample* sample);
+
 // ---- Where the keyboard goes after a layout ---------------------------------------------------
 
 // Bits of handleWindowEvents' answer, while the keyboard is watched: what the news just read say.

@@ -323,6 +323,16 @@ void endPlacement() {
     record("endPlacement");
 }
 
+bool samplePicture(WindowHandle window, PictureSample* sample) {
+    for (const auto& shown : state.pictures) {
+        if (shown.first == window) {
+            *sample = shown.second;
+            return true;
+        }
+    }
+    return false;
+}
+
 bool windowPlaced(WindowHandle window) {
     for (WindowHandle refused : state.unplaceableWindows) {
         if (refused == window) {

@@ -5,6 +5,7 @@
 #include "control/startup.h"
 #include "net/receive_sockets.h"
 #include "net/status_records.h"
+#include "players/picture_watch.h"
 #include "players/player_table.h"
 #include "players/window_layout.h"
 #include "support/fake_platform.h"
@@ -26,6 +27,9 @@ void reset() {
     std::memset(placementRefusalTold, 0, sizeof placementRefusalTold);
     keyboardSettleUntilMs = 0;
     layoutProgress = LayoutProgress{};
+    gridHidden = false;
+    std::memset(pictureWatches, 0, sizeof pictureWatches);
+    pictureStillMs = kDefaultStillMs;
     resetStatusRecords();
 }
 

@@ -7,6 +7,9 @@
 //   <log dir>/exit-<port>  when this file exists, exit at once with status 3 after logging the
 //                        arguments: a player that cannot play its stream (port: the last
 //                        argument's)
+//   <log dir>/still-<port>  while this file exists, the picture stands still; black-<port>: it
+//                        is black. Otherwise the window shows a moving picture, a new frame
+//                        every 100 ms (a grey level and a bar that move), as a stream does
 //   SIGUSR1              destroy the window and keep running
 //   TEST_PLAYER_ACTIVATE_MS  this long after its window is first mapped, ask for the keyboard as
 //                        VLC does when its video starts: _NET_ACTIVE_WINDOW as an application
@@ -102,6 +105,29 @@ void activate(Display* display, Window root, Window window, Time time) {
     logLine("activate");
 }
 
+// The picture: frame n of a moving one (a grey level and a white bar that move), or black.
+void paint(Display* display, Window window, GC gc, long frame, bool black) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) {
+        return;
+    }
+    const unsigned long grey = 0x40 + (frame * 7) % 0x80;
+    XSetForeground(display, gc, black ? 0 : grey << 16 | grey << 8 | grey);
+    XFillRectangle(display, window, gc, 0, 0, attributes.width, attributes.height);
+    if (!black) {
+        XSetForeground(display, gc, 0xFFFFFF);
+        XFillRectangle(display, window, gc, static_cast<int>(frame * 9 % (attributes.width + 1)), 0,
+                       12, attributes.height);
+    }
+    XFlush(display);
+}
+
+bool fileExists(const char* logDir, const char* kind, const char* port) {
+    char path[4096];
+    std::snprintf(path, sizeof path, "%s/%s-%s", logDir, kind, port);
+    return access(path, F_OK) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -150,9 +176,13 @@ int main(int argc, char** argv) {
                     reinterpret_cast<const unsigned char*>(&pid), 1);
     XClassHint classHint = {const_cast<char*>("vlc"), const_cast<char*>("vlc")};
     XSetClassHint(display, window, &classHint);
-    XSelectInput(
-        display, window,
-        StructureNotifyMask | PropertyChangeMask | KeyPressMask | KeyReleaseMask | FocusChangeMask);
+    XSelectInput(display, window,
+                 StructureNotifyMask | PropertyChangeMask | KeyPressMask | KeyReleaseMask |
+                     FocusChangeMask | ExposureMask);
+    GC gc = XCreateGC(display, window, 0, nullptr);
+    long frame = 0;
+    bool black = false;
+    long long paintAtMs = 0;
     const char* activateAfter = std::getenv("TEST_PLAYER_ACTIVATE_MS");
     long long activateAtMs = -1;  // set when the window is first mapped
     Time lastServerTime = CurrentTime;
@@ -172,8 +202,18 @@ int main(int argc, char** argv) {
             activateAtMs = -2;  // once
             activate(display, root, window, lastServerTime);
         }
+        if (window != None && nowMs() >= paintAtMs) {
+            paintAtMs = nowMs() + 100;
+            const char* streamPort = port != nullptr ? port + 1 : "";
+            black = logDir != nullptr && fileExists(logDir, "black", streamPort);
+            if (logDir == nullptr || !fileExists(logDir, "still", streamPort)) {
+                ++frame;
+            }
+            paint(display, window, gc, frame, black);
+        }
         if (XPending(display) == 0) {
-            // Wake up now and then to act on SIGUSR1 and the activation; end with the X server.
+            // Wake up now and then to act on SIGUSR1, the activation and the next frame; end
+            // with the X server.
             pollfd connection = {ConnectionNumber(display), POLLIN, 0};
             if (poll(&connection, 1, activateAtMs >= 0 ? 10 : 100) > 0) {
                 if (connection.revents & (POLLHUP | POLLERR)) {
@@ -191,6 +231,11 @@ int main(int argc, char** argv) {
             continue;
         }
         switch (event.type) {
+            case Expose:
+                if (event.xexpose.count == 0) {
+                    paint(display, window, gc, frame, black);
+                }
+                break;
             case MapNotify:
                 logLine("map");
                 if (activateAfter != nullptr && activateAtMs == -1) {

@@ -54,11 +54,79 @@ void sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                         &result);
 }
 
+// Reading what a player's window shows: rows spread over its picture, each copied across its
+// width into a bitmap of the viewer's own, made once at start.
+constexpr int kSampledRows = 8;
+constexpr int kMostRowPixels = 2048;
+HDC sampleDc;
+void* sampleBits;
+
+// FNV-1a, 64 bits.
+constexpr std::uint64_t kHashStart = 14695981039346656037ull;
+constexpr std::uint64_t kHashFactor = 1099511628211ull;
+
 }  // namespace
 
 namespace platform {
 
 bool openWindowSystem(char*, std::size_t, WindowSystemLostHandler) {
+    BITMAPINFO format;
+    ZeroMemory(&format, sizeof format);
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = kMostRowPixels;
+    format.bmiHeader.biHeight = -kSampledRows;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    sampleDc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = sampleDc != nullptr ? CreateDIBSection(sampleDc, &format, DIB_RGB_COLORS,
+                                                            &sampleBits, nullptr, 0)
+                                         : nullptr;
+    if (bitmap != nullptr) {
+        SelectObject(sampleDc, bitmap);
+    } else {
+        sampleBits = nullptr;
+    }
+    return true;
+}
+
+bool samplePicture(WindowHandle handle, PictureSample* sample) {
+    HWND window = windowOf(handle);
+    RECT client;
+    if (sampleBits == nullptr || window == nullptr || !IsWindowVisible(window) ||
+        IsIconic(window) || !GetClientRect(window, &client) || client.right < 1 ||
+        client.bottom < 1) {
+        return false;
+    }
+    const int width = client.right < kMostRowPixels ? client.right : kMostRowPixels;
+    HDC windowDc = GetDC(window);
+    if (windowDc == nullptr) {
+        return false;
+    }
+    bool read = true;
+    for (int row = 0; row < kSampledRows && read; ++row) {
+        const int top = client.bottom * (2 * row + 1) / (2 * kSampledRows);
+        read = BitBlt(sampleDc, 0, row, width, 1, windowDc, 0, top, SRCCOPY) != 0;
+    }
+    ReleaseDC(window, windowDc);
+    GdiFlush();
+    if (!read) {
+        return false;
+    }
+    std::uint64_t hash = kHashStart;
+    int brightest = 0;
+    for (int row = 0; row < kSampledRows; ++row) {
+        const unsigned char* pixels =
+            static_cast<const unsigned char*>(sampleBits) + row * kMostRowPixels * 4;
+        for (int i = 0; i < width * 4; ++i) {
+            hash = (hash ^ pixels[i]) * kHashFactor;
+            if (i % 4 != 3 && pixels[i] > brightest) {
+                brightest = pixels[i];
+            }
+        }
+    }
+    sample->fingerprint = hash;
+    sample->brightest = brightest;
     return true;
 }
 
