@@ -7,6 +7,9 @@
 //                        video starts (SetForegroundWindow on its own window)
 //   TEST_PLAYER_HANG_MS  this long after showing, stop answering messages for good, as a hung
 //                        player does
+//   <log dir>\still-<port>  while this file exists, the picture stands still; black-<port>: it
+//                        is black. Otherwise the window shows a moving picture, a new frame
+//                        every 100 ms (a grey level and a bar that move), as a stream does
 //
 // Log lines: "<ms> <event> ...", <ms> from GetTickCount64:
 //   commandline <text>       the command line as the process got it
@@ -23,12 +26,40 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 FILE* logFile = nullptr;
 constexpr UINT_PTR kForegroundTimer = 1;
 constexpr UINT_PTR kHangTimer = 2;
+constexpr UINT_PTR kFrameTimer = 3;
+// The picture: frame n of a moving one, or black; the files that stop it, for this player.
+long frame = 0;
+bool black = false;
+char stillFile[MAX_PATH];
+char blackFile[MAX_PATH];
+
+bool exists(const char* path) {
+    return path[0] != '\0' && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT paintStruct;
+    HDC dc = BeginPaint(window, &paintStruct);
+    RECT client;
+    GetClientRect(window, &client);
+    const int grey = 0x40 + static_cast<int>(frame * 7 % 0x80);
+    HBRUSH brush = CreateSolidBrush(black ? RGB(0, 0, 0) : RGB(grey, grey, grey));
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    if (!black) {
+        const LONG left = static_cast<LONG>(frame * 9 % (client.right + 1));
+        RECT bar = {left, 0, left + 12, client.bottom};
+        FillRect(dc, &bar, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    EndPaint(window, &paintStruct);
+}
 
 void logLine(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void logLine(const char* format, ...) {
@@ -70,7 +101,16 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
             }
             break;
         }
+        case WM_PAINT:
+            paint(window);
+            return 0;
         case WM_TIMER:
+            if (wParam == kFrameTimer) {
+                black = exists(blackFile);
+                frame += exists(stillFile) ? 0 : 1;
+                InvalidateRect(window, nullptr, FALSE);
+                return 0;
+            }
             KillTimer(window, wParam);
             if (wParam == kHangTimer) {
                 logLine("hanging");
@@ -105,6 +145,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         logFile = std::fopen(path, "a");
     }
     logLine("commandline %s", GetCommandLineA());
+    const char* port = std::strrchr(GetCommandLineA(), ':');
+    if (logDir != nullptr && port != nullptr) {
+        std::snprintf(stillFile, sizeof stillFile, "%s\\still-%s", logDir, port + 1);
+        std::snprintf(blackFile, sizeof blackFile, "%s\\black-%s", logDir, port + 1);
+    }
 
     WNDCLASSA windowClass;
     ZeroMemory(&windowClass, sizeof windowClass);
@@ -118,6 +163,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                       CW_USEDEFAULT, 320, 180, nullptr, nullptr, instance, nullptr);
     logLine("window %llu", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
     ShowWindow(window, SW_SHOWNORMAL);
+    SetTimer(window, kFrameTimer, 100, nullptr);
     const char* foregroundAfter = std::getenv("TEST_PLAYER_FOREGROUND_MS");
     if (foregroundAfter != nullptr) {
         SetTimer(window, kForegroundTimer, static_cast<UINT>(std::atoi(foregroundAfter)), nullptr);

@@ -221,6 +221,37 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
             run.process.kill()
 
 
+def test_a_picture_that_stands_still_or_goes_black_is_told(wine):
+    """The same watch as on Linux, through the window's device context: player 3's picture
+    stands still and player 2's goes black, each told once and again when it moves; players 1
+    and 4 move all along and are never told."""
+    wine.clear_logs()
+    base = free_base_port()
+    run = Run(wine, arguments(base), env={"REZERIVOVE_STILL_SECONDS": "2"})
+    try:
+        assert run.wait_for(KEY_HINTS), run.output
+        told = lambda n, text: b"Player %d (udp://@127.0.0.1:%d): picture %s" % (
+            n, base + 40 + n, text)
+        flags = [os.path.join(wine.log_dir, f"still-{base + 43}"),
+                 os.path.join(wine.log_dir, f"black-{base + 42}")]
+        for flag in flags:
+            open(flag, "w").close()
+        assert run.wait_for(told(3, b"still for 2 s\r\r\n"), 15), run.output
+        assert run.wait_for(told(2, b"black for 2 s\r\r\n"), 15), run.output
+        for flag in flags:
+            os.remove(flag)
+        assert run.wait_for(told(3, b"moving again after"), 15), run.output
+        assert run.wait_for(told(2, b"moving again after"), 15), run.output
+        run.interrupt()
+        exit_code, output, _ = run.finish()
+        assert exit_code == 0
+        assert output.count(b"picture ") == 4 and b"Player 1" not in output and \
+            b"Player 4" not in output, output
+    finally:
+        if run.process.poll() is None:
+            run.process.kill()
+
+
 def x_geometry(wine, title):
     """Where the X window of the Windows window with this title has its client area."""
     env = dict(os.environ, DISPLAY=wine.server.display)

@@ -390,6 +390,52 @@ def test_every_way_out_ends_with_exiting_code_0_and_no_players(session, how):
         assert session.console_output().endswith(b"Exiting\r\r\n")
 
 
+def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
+    """The viewer watches the four pictures: a pane that stands still or goes black is told once
+    on the console, and told again when it moves; the panes that move are not. A pane hidden
+    with H is not judged, and its count starts when V shows it again."""
+    session = start_session(window_manager, extra_env={"REZERIVOVE_STILL_SECONDS": "2"})
+    try:
+        assert session.wait_for_grid(), session.player_logs()
+        port = {n: session.base + 40 + n for n in range(1, 5)}
+        line = lambda n, text: b"Player %d (udp://@127.0.0.1:%d): picture %s" % (
+            n, port[n], text.encode())
+        flag = lambda kind, n: os.path.join(session.log_dir, f"{kind}-{port[n]}")
+        told = lambda: session.console_output()
+        open(flag("still", 3), "w").close()
+        open(flag("black", 2), "w").close()
+        assert session.wait_until(lambda: line(3, "still for 2 s") in told() and
+                                  line(2, "black for 2 s") in told(), LAYOUT_SECONDS), told()
+        os.remove(flag("still", 3))
+        os.remove(flag("black", 2))
+        assert session.wait_until(lambda: line(3, "moving again after") in told() and
+                                  line(2, "moving again after") in told(), LAYOUT_SECONDS), told()
+        # Told once each; nothing of the panes that moved all along.
+        for n, text in ((3, "still"), (2, "black"), (3, "moving again"), (2, "moving again")):
+            assert told().count(line(n, text)) == 1, told()
+        assert line(1, "") not in told() and line(4, "") not in told()
+
+        # Hidden, a pane that stands still is not judged, however long; shown again, its count
+        # starts afresh.
+        session.type_keys("h")
+        assert session.wait_until(lambda: not session.outer_geometry(
+            session.player_window(1))[1], LAYOUT_SECONDS)
+        open(flag("still", 1), "w").close()
+        hidden_at = time.monotonic()
+        session.wait_until(lambda: time.monotonic() > hidden_at + 5, 6)
+        assert line(1, "") not in told()
+        session.show_by_hand(session.console_window())
+        session.type_keys("v")
+        assert_layout_players(session, 1)
+        shown_at = time.monotonic()
+        assert session.wait_until(lambda: line(1, "still for 2 s") in told(), LAYOUT_SECONDS)
+        assert time.monotonic() - shown_at > 1.0, told()
+        session.type_keys("Return")
+        assert session.exit_code() == 0
+    finally:
+        session.close()
+
+
 def zombies_of(pid):
     """Children of `pid` that have ended and were never reaped."""
     found = []

@@ -23,18 +23,18 @@ ARTIFACTS = os.path.join(os.path.dirname(os.path.abspath(os.environ.get(
 pytestmark = pytest.mark.skipif(VLC is None, reason="VLC is not installed")
 
 
-def start_test_streams(base, address="127.0.0.1", prefix=None):
-    """Four live 320x180 test pictures to base + 41 ... base + 44."""
+def start_test_streams(base, address="127.0.0.1", prefix=None, players=(1, 2, 3, 4)):
+    """Live 320x180 test pictures to base + 40 + n for each of the players."""
     outputs = []
-    for n in range(4):
+    for n, player in enumerate(players):
         # A key frame every second, so a player shows the picture soon after it starts.
         outputs += ["-map", f"[v{n}]", "-c:v", "libx264", "-preset", "ultrafast", "-tune",
                     "zerolatency", "-g", "25", "-f", "mpegts",
-                    f"udp://{address}:{base + 41 + n}?pkt_size=1316&ttl=1"]
+                    f"udp://{address}:{base + 40 + player}?pkt_size=1316&ttl=1"]
+    split = f"split={len(players)}" + "".join(f"[v{n}]" for n in range(len(players)))
     return subprocess.Popen(
         (prefix or []) + ["ffmpeg", "-loglevel", "error", "-nostdin", "-re", "-f", "lavfi", "-i",
-                          "testsrc=size=320x180:rate=25", "-filter_complex",
-                          "split=4[v0][v1][v2][v3]"] + outputs,
+                          "testsrc=size=320x180:rate=25", "-filter_complex", split] + outputs,
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
@@ -87,22 +87,30 @@ class VlcGrid:
     """Four real VLCs started by the viewer in an xterm, on live test streams: under openbox on
     Xvfb, or on a Wayland desktop's Xwayland."""
 
-    def __init__(self, address="127.0.0.1", namespace=None, desktop=None):
+    def __init__(self, address="127.0.0.1", namespace=None, desktop=None, extra_env=None,
+                 own_stream=None):
+        """`own_stream`: that player's stream comes from an ffmpeg of its own, which a test can
+        stop (`stream_of_its_own`)."""
         user = unprivileged_user()
         self.base = free_base_port()
         self.home = seeded_home(user)
         self.streams = None
+        self.stream_of_its_own = None
         self.desktop = WaylandDesktop(desktop) if desktop else None
         self.session = ConsoleSession(window_manager=True, geometry=GEOMETRY, address=address,
                                       test_player=False, user=user, base=self.base,
-                                      extra_env={"HOME": self.home}, prefix=namespace,
+                                      extra_env=dict(extra_env or {}, HOME=self.home),
+                                      prefix=namespace,
                                       server=self.desktop, session_bus=desktop is not None)
         # In a namespace of the session's own, the streams start inside it.
         stream_prefix = None
         if namespace is not None:
             assert self.session.wait_until(lambda: descendants(self.session.xterm.pid), 10)
             stream_prefix = ["nsenter", f"--net=/proc/{self.session.xterm.pid}/ns/net"]
-        self.streams = start_test_streams(self.base, address, stream_prefix)
+        shared = [n for n in range(1, 5) if n != own_stream]
+        self.streams = start_test_streams(self.base, address, stream_prefix, shared)
+        self.stream_of_its_own = None if own_stream is None else start_test_streams(
+            self.base, address, stream_prefix, [own_stream])
         self.players = {}
 
     def wait_for_players(self):
@@ -175,9 +183,11 @@ class VlcGrid:
                 os.kill(pid, 9)
             except ProcessLookupError:
                 pass
-        if self.streams is not None:
-            self.streams.kill()
-            self.streams.wait(10)
+        for streams in (self.streams, self.stream_of_its_own):
+            if streams is not None:
+                os.kill(streams.pid, signal.SIGCONT)
+                streams.kill()
+                streams.wait(10)
         if self.desktop is not None:
             self.desktop.close()
         shutil.rmtree(self.home, ignore_errors=True)
@@ -232,6 +242,33 @@ def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records(deskt
         assert session.exit_code(20) == 0
         assert session.console_output().endswith(b"Exiting\r\r\n")
         assert all(not os.path.exists(f"/proc/{pid}") for pid in grid.players.values())
+    finally:
+        grid.close()
+
+
+def test_a_stream_that_stops_is_told_and_told_again_when_it_comes_back():
+    """Player 3's stream stops arriving (its source stopped): VLC keeps its last picture, and
+    the viewer tells the pane as still; the stream back, it tells it moving again. The other
+    three, playing, are never told."""
+    if newest_releases() or in_private_namespace():
+        pytest.skip("under openbox, with the machine's own VLC")
+    grid = VlcGrid(extra_env={"REZERIVOVE_STILL_SECONDS": "3"}, own_stream=3)
+    try:
+        grid.wait_for_players()
+        grid.wait_for_grid_and_pictures(os.path.join(ARTIFACTS, "grid-vlc-stream-stops.png"))
+        session = grid.session
+        told = lambda text: b"Player 3 (udp://@127.0.0.1:%d): picture %s" % (
+            grid.base + 43, text) in session.console_output()
+        os.kill(grid.stream_of_its_own.pid, signal.SIGSTOP)
+        assert session.wait_until(lambda: told(b"still for 3 s") or told(b"black for 3 s"),
+                                  20), session.console_output()[-600:]
+        os.kill(grid.stream_of_its_own.pid, signal.SIGCONT)
+        assert session.wait_until(lambda: told(b"moving again after"), 20), \
+            session.console_output()[-600:]
+        for other in (1, 2, 4):
+            assert b"Player %d (udp" % other not in session.console_output()
+        session.type_keys("Return")
+        assert session.exit_code(20) == 0
     finally:
         grid.close()
 
