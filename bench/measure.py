@@ -3,7 +3,8 @@
 X server of their own. Each prints its figures; bench/README.md keeps the latest.
 
     measure.py latency [--blocks 1000]   status record -> title on the player window
-    measure.py idle [--seconds 60] [--traffic]   CPU and memory with four players, beside a
+    measure.py idle [--seconds 60] [--traffic] [--no-watch]   CPU and memory with four players
+                                         painting moving pictures, watched or not, beside a
                                          loop that only sleeps
     measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
     measure.py keys [--desktop NAME]     Y and V: key to all five windows placed, on openbox or
@@ -54,13 +55,14 @@ def log_lines(log_dir):
 
 
 @contextlib.contextmanager
-def running_viewer():
-    """The viewer with four test players on an X server of its own; quits it afterwards."""
+def running_viewer(env=None):
+    """The viewer with four test players on an X server of its own (each painting a moving
+    picture); quits it afterwards."""
     server = XServer()
     os.environ["DISPLAY"] = server.display
     base = free_base_port()
     try:
-        with Viewer(arguments(port=base)) as viewer:
+        with Viewer(arguments(port=base), env=env) as viewer:
             assert viewer.wait_for(KEY_HINTS)
             yield viewer, base
             viewer.press(b"\r")
@@ -108,7 +110,9 @@ def cpu_seconds(pid):
 def idle(args):
     """The viewer's CPU beside a loop that only sleeps 100 ms, over the same seconds."""
     floor_binary = os.path.join(ROOT, "build/linux/bench/sleep_floor")
-    with running_viewer() as (viewer, base):
+    # The four moving pictures watched, or the watch off.
+    watch = {"REZERIVOVE_STILL_SECONDS": "0"} if args.no_watch else None
+    with running_viewer(watch) as (viewer, base):
         floor = subprocess.Popen([floor_binary])
         try:
             pid = viewer.process.pid
@@ -133,6 +137,7 @@ def idle(args):
         with open(f"/proc/{pid}/status") as status:
             rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
     traffic = "one block a second per channel" if args.traffic else "no traffic"
+    traffic += ", pictures not watched" if args.no_watch else ", four moving pictures watched"
     print(f"idle over {elapsed:.0f} s, {traffic}: CPU {cpu:.3f} s = "
           f"{100 * cpu / elapsed:.4f} % of one core, RSS {rss} KiB; sleep-only floor "
           f"{100 * floor_cpu / elapsed:.4f} % (target <= 0.05 %, <= 4096 KiB)")
@@ -361,6 +366,8 @@ def main():
     idle_parser.add_argument("--seconds", type=float, default=60)
     idle_parser.add_argument("--traffic", action="store_true",
                              help="one block of status records a second per channel")
+    idle_parser.add_argument("--no-watch", action="store_true",
+                             help="the picture watch off (REZERIVOVE_STILL_SECONDS=0)")
     sub.add_parser("start").add_argument("--vlc", action="store_true")
     sub.add_parser("keys").add_argument(
         "--desktop", default="openbox",
