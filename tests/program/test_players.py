@@ -1,9 +1,12 @@
 """The four players as processes: what they are started with and that they end with the viewer."""
 import os
+import signal
+import sys
 
 import pytest
 
-from viewer import EXITING, KEY_HINTS, Viewer, arguments, free_base_port, log_lines
+from viewer import (EXITING, KEY_HINTS, Viewer, arguments, free_base_port, log_lines,
+                    wait_until)
 
 STANDARD_SIGNALS = (1 << 31) - 1
 OPTIONS = ["--qt-minimal-view", "--no-qt-video-autoresize", "--no-video-title-show",
@@ -70,3 +73,25 @@ def test_players_get_their_streams_and_inherit_nothing_but_the_environment(qt_pl
         assert viewer.running_players() == []
     assert code == 0 and output.endswith(KEY_HINTS + EXITING)
     os.close(supervisor_read)
+
+
+def test_a_player_that_ends_is_seen_whatever_the_parent_left_of_sigchld():
+    """Some service managers and launchers start programs with SIGCHLD ignored: the kernel then
+    reaps the players itself, and a player killed would never be seen to end (its pane empty for
+    good, its number signalled at the end though another process may have it)."""
+    base = free_base_port()
+    ignoring = [sys.executable, "-c", "import os, signal, sys; "
+                "signal.signal(signal.SIGCHLD, signal.SIG_IGN); os.execvp(sys.argv[1], sys.argv[1:])"]
+    with Viewer(arguments(port=base), prefix=ignoring) as viewer:
+        assert viewer.wait_for(KEY_HINTS)
+        first = viewer.running_players()
+        assert len(first) == 4
+        os.kill(first[0], signal.SIGKILL)
+        assert viewer.wait_for(b") ended by signal 9: starting it again in 1 s\r\n", 10), \
+            viewer.output
+        assert wait_until(lambda: len(viewer.running_players()) == 4 and
+                          first[0] not in viewer.running_players(), 10)
+        viewer.press(b"\r")
+        code, output, _ = viewer.finish()
+        assert viewer.running_players() == []
+    assert code == 0 and output.endswith(EXITING)

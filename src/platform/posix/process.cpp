@@ -2,10 +2,13 @@
 // Ctrl-C reaches the viewer and not the players, with default signals and its standard streams on
 // /dev/null, so it never writes into the viewer's console.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -62,6 +65,9 @@ int exitStatusOf(int waitStatus) {
     return WIFSIGNALED(waitStatus) ? 128 + WTERMSIG(waitStatus) : waitStatus;
 }
 
+// How long ending a process waits for it to be gone.
+constexpr int kEndWaitMs = 500;
+
 #if !(defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34)))
 // Beyond what a process of the viewer's kind is started with.
 constexpr int kMaxInheritedDescriptor = 1024;
@@ -79,6 +85,10 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
         return false;
     }
     std::snprintf(buffer, sizeof buffer, "%s", commandLine);
+    // NOTE: a parent that left SIGCHLD ignored (some service managers and launchers do) has the
+    // kernel reap the viewer's children itself, and none would be seen to end: the viewer waits
+    // for its own.
+    signal(SIGCHLD, SIG_DFL);
     char* argv[kMaxWords + 2];
     argv[0] = const_cast<char*>(program);
     const std::size_t words = splitWords(buffer, argv + 1, kMaxWords);
@@ -135,7 +145,11 @@ bool processHasEnded(ProcessInfo* process, int* exitStatus, int* signalNumber) {
     }
     int waitStatus = 0;
     const pid_t pid = static_cast<pid_t>(process->processHandle);
-    if (waitpid(pid, &waitStatus, WNOHANG) != pid) {
+    const pid_t waited = waitpid(pid, &waitStatus, WNOHANG);
+    if (waited < 0 && errno == ECHILD) {
+        // Reaped by someone else: ended, how is not known.
+        waitStatus = 0;
+    } else if (waited != pid) {
         return false;
     }
     // Reaped: its number may be reused, so it must never be signalled again.
@@ -148,9 +162,22 @@ bool processHasEnded(ProcessInfo* process, int* exitStatus, int* signalNumber) {
 void endProcess(ProcessInfo* process) {
     if (process->processHandle != 0) {
         const pid_t pid = static_cast<pid_t>(process->processHandle);
+        // Waited on through a descriptor of the process, taken before the kill: a process
+        // stuck in the kernel ends when the kernel lets it, and the viewer waits for it a while,
+        // not for ever (it is then reaped with the viewer).
+#ifdef SYS_pidfd_open
+        const int handle = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+#else
+        const int handle = -1;
+#endif
         kill(pid, SIGKILL);
-        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        if (handle >= 0) {
+            pollfd ended = {handle, POLLIN, 0};
+            while (poll(&ended, 1, kEndWaitMs) < 0 && errno == EINTR) {
+            }
+            close(handle);
         }
+        waitpid(pid, nullptr, WNOHANG);
     }
     *process = ProcessInfo{};
 }
