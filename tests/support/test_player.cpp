@@ -10,6 +10,7 @@
 //   <log dir>/still-<port>  while this file exists, the picture stands still; black-<port>: it
 //                        is black. Otherwise the window shows a moving picture, a new frame
 //                        every 100 ms (a grey level and a bar that move), as a stream does
+//   TEST_PLAYER_NO_WINDOW  the player of this stream port runs without ever showing a window
 //   SIGUSR1              destroy the window and keep running
 //   TEST_PLAYER_ACTIVATE_MS  this long after its window is first mapped, ask for the keyboard as
 //                        VLC does when its video starts: _NET_ACTIVE_WINDOW as an application
@@ -150,6 +151,14 @@ int main(int argc, char** argv) {
         std::snprintf(path, sizeof path, "%s/exit-%s", logDir, port + 1);
         if (access(path, F_OK) == 0) {
             return 3;
+        }
+        // A player that never shows its window: it runs until it is ended.
+        const char* noWindow = std::getenv("TEST_PLAYER_NO_WINDOW");
+        if (noWindow != nullptr && std::strcmp(noWindow, port + 1) == 0) {
+            logLine("no window");
+            for (;;) {
+                pause();
+            }
         }
     }
     signal(SIGUSR1, onUser1);

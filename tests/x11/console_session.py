@@ -146,16 +146,16 @@ class ConsoleSession:
 
     # ---- windows, read back from the X server --------------------------------------------
 
-    def console_window(self, timeout=5.0):
-        """The console window, found by its layout title. NOTE: xdotool's search gives up on a
+    def console_window(self, timeout=5.0, title="Tarnvale Multi VLC Viewer"):
+        """The console window, found by its layout title (before the first layout, by the
+        program's name, "^rezerivove$"). NOTE: xdotool's search gives up on a
         window tree that changes under it (a window manager reframing), so it is asked again.
         mutter 44 and later draw an X11 window's frame in a window of another client that
         carries the same title; the terminal's own window is the one the manager took on."""
         found = []
 
         def search():
-            found[:] = xtool(self.display, "xdotool", "search", "--name",
-                             "Tarnvale Multi VLC Viewer").split()
+            found[:] = xtool(self.display, "xdotool", "search", "--name", title).split()
             return bool(found)
 
         self.wait_until(search, timeout)

@@ -436,6 +436,28 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         session.close()
 
 
+def test_enter_without_a_click_ends_the_wait_for_a_player_that_never_shows(window_manager):
+    """Player 4 never shows its window; the window manager gives the keyboard to each of the
+    others as it maps them, before the viewer watches them. The viewer takes it back at once, so
+    the operator's Enter, typed with no click, ends the wait."""
+    if window_manager.window_manager_name is None:
+        pytest.skip("without a window manager the keyboard follows the pointer")
+    base = free_base_port()
+    session = start_session(window_manager, base=base,
+                            extra_env={"TEST_PLAYER_NO_WINDOW": str(base + 44)})
+    try:
+        assert session.wait_until(lambda: all(session.player_window(n) for n in (1, 2, 3)) and
+                                  "no window" in session.player_log(4), LAYOUT_SECONDS)
+        console = session.console_window(title="^rezerivove$")
+        assert session.wait_until(lambda: session.focus() == console, KEYBOARD_SETTLE_SECONDS), (
+            session.focus(), console)
+        xtool(session.display, "xdotool", "key", "Return")
+        assert session.exit_code() == 0
+        assert session.running_players() == []
+    finally:
+        session.close()
+
+
 def zombies_of(pid):
     """Children of `pid` that have ended and were never reaped."""
     found = []

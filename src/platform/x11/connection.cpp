@@ -161,8 +161,12 @@ int windowSystemDescriptor() {
     return backend.display == nullptr ? -1 : ConnectionNumber(backend.display);
 }
 
+// NOTE: events that came in with a reply wait in the X library's own queues, not on the
+// connection, where poll cannot see them: they are taken from there first. Keyboard news the
+// watch found without an event (a player that held the keyboard when it began) count too.
 bool windowEventsQueued() {
-    return backend.display != nullptr && XQLength(backend.display) > 0;
+    return backend.display != nullptr &&
+           (XEventsQueued(backend.display, QueuedAfterReading) > 0 || x11::keyboardNewsWaiting());
 }
 
 }  // namespace internal

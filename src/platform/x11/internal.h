@@ -94,6 +94,8 @@ long placementEventMask(Window window);
 long keyboardEventMask(Window window);
 // Asks for the events both want of this window.
 void selectEvents(Window window);
+// The watch has news of the keyboard that no event brought (see watchKeyboard).
+bool keyboardNewsWaiting();
 
 // ---- tiling_ipc.cpp ----------------------------------------------------------------------------
 

@@ -105,6 +105,10 @@ long keyboardEventMask(Window window) {
                : NoEventMask;
 }
 
+bool keyboardNewsWaiting() {
+    return watch.watching && watch.playerWithKeys != None;
+}
+
 // An X client has one event mask a window: the keyboard watch's and the layout's together.
 void selectEvents(Window window) {
     XSelectInput(backend.display, window, keyboardEventMask(window) | placementEventMask(window));
@@ -129,6 +133,14 @@ void watchKeyboard(WindowHandle console, const WindowHandle* players, int player
     }
     watch.watching = true;
     selectWatchedEvents();
+    // A window manager gives the keyboard to a player as it maps it, before the watch began:
+    // that is news as a later change would be.
+    Window focus = None;
+    int revertTo = 0;
+    XGetInputFocus(backend.display, &focus, &revertTo);
+    if (isWatchedPlayer(focus)) {
+        watch.playerWithKeys = focus;
+    }
 }
 
 // The viewer then asks for no events at all, so an idle cycle reads none (and libxcb, which
