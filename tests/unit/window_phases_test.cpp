@@ -29,6 +29,7 @@ struct Behaviour {
     long long stoppedUntilMs = 0;        // takes nothing before then, then all of it in order
     bool ipcShows = false;               // the window starts in the scratchpad
     long long takesMovesAfterMs = 0;     // a loaded window manager carries a move out late
+    bool ignoresRestores = false;        // the window stays minimized whatever is asked
 };
 
 struct Outcome {
@@ -77,16 +78,19 @@ struct Desktop {
                 inScratchpad = request == Request::kHideByIpc;
                 break;
             case Request::kMap:
-                if (!(minimized && mapped)) {
+            case Request::kActivate:
+            case Request::kShowByIpc:
+                if (behaviour.ignoresRestores) {
+                    break;
+                }
+                if (request != Request::kMap) {
+                    mapped = true;
+                    minimized = false;
+                    inScratchpad = false;
+                } else if (!(minimized && mapped)) {
                     mapped = true;
                     minimized = false;
                 }
-                break;
-            case Request::kActivate:
-            case Request::kShowByIpc:
-                mapped = true;
-                minimized = false;
-                inScratchpad = false;
                 break;
             case Request::kRemap:
                 listed = ++remaps >= behaviour.listsAfterRemaps;
@@ -282,6 +286,14 @@ INSTANTIATE_TEST_SUITE_P(
              false},
         Case{"PlacesNothing",
              {0, false, 0, 0, 0, true},
+             kEwmh,
+             {R::kMinimize, R::kMap, R::kMoveEwmh, R::kMoveEwmh, R::kMoveEwmh, R::kMoveEwmh,
+              R::kMoveEwmh},
+             Phase::kRefused,
+             false},
+        // A restore the desktop ignores leaves the player out of sight: refused, to be told.
+        Case{"IgnoresTheRestore",
+             {0, false, 0, 0, 0, false, 0, false, 0, true},
              kEwmh,
              {R::kMinimize, R::kMap, R::kMoveEwmh, R::kMoveEwmh, R::kMoveEwmh, R::kMoveEwmh,
               R::kMoveEwmh},

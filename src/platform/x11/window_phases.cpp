@@ -12,6 +12,12 @@ bool outOfSight(const WindowView& view, const Desk& desk) {
     return (desk.ipc && view.hiddenByDesk) || (!desk.native && (!view.viewable || view.minimized));
 }
 
+// Out of sight and meant to be: a window the layout only moves (the console after H). One it
+// asked to show again that is still out of sight was refused that.
+bool settledOutOfSight(const WindowRecord& record, const WindowView& view, const Desk& desk) {
+    return outOfSight(view, desk) && !record.restoreWanted;
+}
+
 // The move request each kind of desktop takes.
 Request moveRequest(const Desk& desk) {
     if (desk.ipc) {
@@ -203,7 +209,7 @@ Request advanceWindow(WindowRecord& record, const WindowView& view, const Desk& 
                 record.nextMs = record.movedAtMs + kTakenWithinMs;
                 return Request::kNone;
             }
-            record.phase = outOfSight(view, desk) ? Phase::kPlaced : Phase::kRefused;
+            record.phase = settledOutOfSight(record, view, desk) ? Phase::kPlaced : Phase::kRefused;
             return Request::kNone;
         case Phase::kPlaced:
         case Phase::kRefused:
@@ -245,9 +251,9 @@ void giveUp(WindowRecord& record, const WindowView& view, const Desk& desk) {
     if (settled(record) && record.phase != Phase::kRefused) {
         return;
     }
-    record.phase = view.gone                               ? Phase::kGone
-                   : view.placed || outOfSight(view, desk) ? Phase::kPlaced
-                                                           : Phase::kRefused;
+    record.phase = view.gone                                              ? Phase::kGone
+                   : view.placed || settledOutOfSight(record, view, desk) ? Phase::kPlaced
+                                                                          : Phase::kRefused;
 }
 
 }  // namespace platform::x11

@@ -109,8 +109,9 @@ bool settled(const WindowRecord& record);
 long long wakeMs(const WindowRecord& record);
 
 // The layout's time is up: a window still on its way counts as refused, unless it is out of
-// sight, where a desktop places nothing; one refused earlier that stands in place now (a move
-// carried out after its time) counts as placed.
+// sight and was not asked to be shown, where a desktop places nothing (a player whose restore
+// the desktop ignored is refused); one refused earlier that stands in place now (a move carried
+// out after its time) counts as placed.
 void giveUp(WindowRecord& record, const WindowView& view, const Desk& desk);
 
 }  // namespace platform::x11
