@@ -100,12 +100,22 @@ bool takePlayerWindow(const platform::WindowInfo& window, void* context) {
     return true;
 }
 
-// One look a cycle for the window of a player started again, as discovery looks at start:
-// the window manager's list first, every window after a while, the operator told after ten
-// seconds.
+// How often the window of a player started again is looked for: once a cycle in the window
+// manager's list at first, then through every window, which is many requests, once a second,
+// and once a minute after a minute (a player that shows none may still, once its stream comes).
+long long lookEveryMs(long long waitedMs) {
+    return waitedMs < kWholeTreeAfterMs ? 0 : waitedMs < kSteadyRunMs ? kMsPerSecond : kSteadyRunMs;
+}
+
+// The window of a player started again, looked for as discovery looks at start: the window
+// manager's list first, every window after a while, the operator told after ten seconds.
 void lookForWindow(int player, long long nowMs) {
     PlayerSlot& slot = playerTable[player];
     const long long waited = nowMs - slot.awaitedSinceMs;
+    if (nowMs - slot.lookedAtMs < lookEveryMs(waited)) {
+        return;
+    }
+    slot.lookedAtMs = nowMs;
     WindowSearch search = {slot.process.processId, 0};
     platform::listTopLevelWindows(takePlayerWindow, &search, waited >= kWholeTreeAfterMs);
     if (search.found != 0) {

@@ -17,6 +17,7 @@ struct PlayerSlot {
     long long restartAtMs;
     long long restartDelayMs;
     long long awaitedSinceMs;
+    long long lookedAtMs;  // when its window was last looked for
     long long toldAtMs;
     bool missingTold;
     // Its window was found while a layout was on its way: it is placed when that ends.

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -257,6 +258,25 @@ TEST_F(MainLoop, APlayerThatKeepsEndingIsTriedLessOftenAndToldOnceAMinute) {
     EXPECT_EQ(output.find("Player 2"), output.rfind("Player 2"));
     EXPECT_THAT(output, HasSubstr("Player 2 (udp://@127.0.0.1:5042) ended with exit code 1: "
                                   "starting it again in 1 s\r\n"));
+}
+
+// A player started again that never shows its window is looked for at every cycle in the window
+// manager's list for three seconds, then through every window once a second, and once a minute
+// after a minute: the walk through every window is many requests.
+TEST_F(MainLoop, AWindowThatNeverShowsIsLookedForLessAndLessOften) {
+    fake::state.processesStarted = 4;
+    fake::state.endedProcesses = {{1003, -9}};
+    std::vector<int> keys(1300, 'x');  // 130 s of cycles
+    keys.push_back(13);
+    fake::state.keys.assign(keys.begin(), keys.end());
+    runMainLoop();
+    const Calls lists = fake::callsStartingWith("listTopLevelWindows");
+    const auto walks = std::count(lists.begin(), lists.end(), "listTopLevelWindows wholeTree");
+    // Started again after 1 s: about 30 looks at the list, 57 walks up to a minute, then one a
+    // minute.
+    EXPECT_NEAR(static_cast<double>(lists.size() - walks), 30, 2);
+    EXPECT_NEAR(static_cast<double>(walks), 57 + 2, 2);
+    EXPECT_EQ(playerTable[3].window, 0u);
 }
 
 TEST_F(MainLoop, ShutdownLeavesTheGroupEndsPlayersReleasesTheGuardAndSaysGoodbye) {
