@@ -11,6 +11,8 @@ X server of their own. Each prints its figures; bench/README.md keeps the latest
                                          the desktop named
     measure.py restart [--desktop NAME]  a VLC killed: from its end to its window back in its
                                          cell, and to its picture there (openbox, or the desktop)
+    measure.py watch [--desktop NAME]    a pane still and one black: to their lines, and from
+                                         their moving again to its line
     measure.py hold [--desktop NAME]     the cycle's worst hold: the longest delay of a text line
                                          sent every 100 ms during Y, the desktop working and then
                                          stopped; Ctrl-C to exit with it stopped
@@ -357,6 +359,49 @@ def restart(args):
           "is the viewer's wait before it starts a player again)")
 
 
+def watch(args):
+    """The picture watch at its default 10 s, with the test player: from a pane standing still
+    (and another going black) to its line on the console, and from its moving again to that
+    line; each beside the 10 s it must wait."""
+    session = ConsoleSession(window_manager=args.desktop)
+    try:
+        assert session.wait_for_grid()
+        port = {n: session.base + 40 + n for n in (2, 3)}
+        flags = {3: os.path.join(session.log_dir, f"still-{port[3]}"),
+                 2: os.path.join(session.log_dir, f"black-{port[2]}")}
+
+        def told(n, text):
+            line = b"Player %d (udp://@127.0.0.1:%d): picture %s" % (n, port[n], text)
+            return line in session.console_output()
+
+        for flag in flags.values():
+            open(flag, "w").close()
+        stopped = time.monotonic()
+        still = black = None
+        while time.monotonic() - stopped < 30 and (still is None or black is None):
+            if still is None and told(3, b"still"):
+                still = time.monotonic()
+            if black is None and told(2, b"black"):
+                black = time.monotonic()
+            time.sleep(0.02)
+        for flag in flags.values():
+            os.remove(flag)
+        moved = time.monotonic()
+        again = None
+        while time.monotonic() - moved < 30 and again is None:
+            if told(3, b"moving again") and told(2, b"moving again"):
+                again = time.monotonic()
+            time.sleep(0.02)
+        session.type_keys("Return")
+        session.exit_code()
+    finally:
+        session.close()
+    print(f"{args.desktop}: still told {(still - stopped) * 1000:.0f} ms, black told "
+          f"{(black - stopped) * 1000:.0f} ms after the pictures stopped (threshold 10000 ms, "
+          f"target <= 12000 ms); both moving again told {(again - moved) * 1000:.0f} ms after "
+          "they moved (target <= 2000 ms)")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -378,9 +423,11 @@ def main():
     sub.add_parser("hold").add_argument(
         "--desktop", default="openbox",
         help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
+    sub.add_parser("watch").add_argument(
+        "--desktop", default="openbox", help="a window manager on Xvfb")
     args = parser.parse_args()
     {"latency": latency, "idle": idle, "start": start, "keys": keys, "hold": hold,
-     "restart": restart}[args.what](args)
+     "restart": restart, "watch": watch}[args.what](args)
 
 
 if __name__ == "__main__":
