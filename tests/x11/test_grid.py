@@ -394,7 +394,7 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
     """The viewer watches the four pictures: a pane that stands still or goes black is told once
     on the console, and told again when it moves; the panes that move are not. A pane hidden
     with H is not judged, and its count starts when V shows it again."""
-    session = start_session(window_manager, extra_env={"REZERIVOVE_STILL_SECONDS": "2"})
+    session = start_session(window_manager, extra_env={"REZERIVOVE_STILL_SECONDS": "3"})
     try:
         assert session.wait_for_grid(), session.player_logs()
         port = {n: session.base + 40 + n for n in range(1, 5)}
@@ -404,8 +404,8 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         told = lambda: session.console_output()
         open(flag("still", 3), "w").close()
         open(flag("black", 2), "w").close()
-        assert session.wait_until(lambda: line(3, "still for 2 s") in told() and
-                                  line(2, "black for 2 s") in told(), LAYOUT_SECONDS), told()
+        assert session.wait_until(lambda: line(3, "still for ") in told() and
+                                  line(2, "black for ") in told(), LAYOUT_SECONDS), told()
         os.remove(flag("still", 3))
         os.remove(flag("black", 2))
         assert session.wait_until(lambda: line(3, "moving again after") in told() and
@@ -428,8 +428,8 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         session.type_keys("v")
         assert_layout_players(session, 1)
         shown_at = time.monotonic()
-        assert session.wait_until(lambda: line(1, "still for 2 s") in told(), LAYOUT_SECONDS)
-        assert time.monotonic() - shown_at > 1.0, told()
+        assert session.wait_until(lambda: line(1, "still for ") in told(), LAYOUT_SECONDS)
+        assert time.monotonic() - shown_at > 2.0, told()
         session.type_keys("Return")
         assert session.exit_code() == 0
     finally:

@@ -252,7 +252,9 @@ def test_a_stream_that_stops_is_told_and_told_again_when_it_comes_back():
     three, playing, are never told."""
     if newest_releases() or in_private_namespace():
         pytest.skip("under openbox, with the machine's own VLC")
-    grid = VlcGrid(extra_env={"REZERIVOVE_STILL_SECONDS": "3"}, own_stream=3)
+    # Six seconds: a loaded machine may hold a live stream for a few (the encoder beside the
+    # suite), which is no stop.
+    grid = VlcGrid(extra_env={"REZERIVOVE_STILL_SECONDS": "6"}, own_stream=3)
     try:
         grid.wait_for_players()
         grid.wait_for_grid_and_pictures(os.path.join(ARTIFACTS, "grid-vlc-stream-stops.png"))
@@ -260,13 +262,14 @@ def test_a_stream_that_stops_is_told_and_told_again_when_it_comes_back():
         told = lambda text: b"Player 3 (udp://@127.0.0.1:%d): picture %s" % (
             grid.base + 43, text) in session.console_output()
         os.kill(grid.stream_of_its_own.pid, signal.SIGSTOP)
-        assert session.wait_until(lambda: told(b"still for 3 s") or told(b"black for 3 s"),
+        assert session.wait_until(lambda: told(b"still for ") or told(b"black for "),
                                   20), session.console_output()[-600:]
         os.kill(grid.stream_of_its_own.pid, signal.SIGCONT)
         assert session.wait_until(lambda: told(b"moving again after"), 20), \
             session.console_output()[-600:]
-        for other in (1, 2, 4):
-            assert b"Player %d (udp" % other not in session.console_output()
+        others = [line for line in session.console_output().split(b"\n")
+                  if b"picture" in line and b"Player 3 " not in line]
+        assert others == [], others
         session.type_keys("Return")
         assert session.exit_code(20) == 0
     finally:
