@@ -13,9 +13,11 @@ X server of their own. Each prints its figures; bench/README.md keeps the latest
                                          cell, and to its picture there (openbox, or the desktop)
     measure.py watch [--desktop NAME]    a pane still and one black: to their lines, and from
                                          their moving again to its line
-    measure.py hold [--desktop NAME]     the cycle's worst hold: the longest delay of a text line
-                                         sent every 100 ms during Y, the desktop working and then
-                                         stopped; Ctrl-C to exit with it stopped
+    measure.py hold [--desktop NAME] [--ipc-delay MS]   the cycle's worst hold: the longest delay
+                                         of a text line sent every 100 ms during Y, the desktop
+                                         working and then stopped; Ctrl-C to exit with it stopped.
+                                         With --ipc-delay, sway's or i3's every IPC reply reaches
+                                         the viewer MS late (a proxy on its socket)
 
 Run from the top of the tree after `cmake --build --preset linux`; as root for --vlc."""
 import argparse
@@ -24,9 +26,12 @@ import os
 import random
 import re
 import signal
+import socket
 import statistics
 import subprocess
 import sys
+import tempfile
+import threading
 import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
@@ -265,12 +270,86 @@ def keys(args):
           "(target <= 200)")
 
 
+class SlowIpc:
+    """A proxy on a tiling desktop's IPC socket: requests go on at once, and each piece of a reply
+    reaches the client `delay` seconds after the compositor sent it."""
+
+    def __init__(self, target, delay):
+        self.target, self.delay = target, delay
+        self.dir = tempfile.TemporaryDirectory(prefix="rezerivove-slow-ipc-")
+        os.chmod(self.dir.name, 0o755)
+        self.path = os.path.join(self.dir.name, "ipc.sock")
+        self.listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.listener.bind(self.path)
+        os.chmod(self.path, 0o777)
+        self.listener.listen(16)
+        threading.Thread(target=self._accept, daemon=True).start()
+
+    def _accept(self):
+        while True:
+            try:
+                client, _ = self.listener.accept()
+            except OSError:
+                return
+            upstream = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+            try:
+                upstream.connect(self.target)
+            except OSError:
+                client.close()
+                continue
+            threading.Thread(target=self._forward, args=(client, upstream, 0), daemon=True).start()
+            threading.Thread(target=self._forward, args=(upstream, client, self.delay),
+                             daemon=True).start()
+
+    @staticmethod
+    def _forward(source, sink, delay):
+        pieces = []
+        ready = threading.Condition()
+
+        def deliver():
+            while True:
+                with ready:
+                    while not pieces:
+                        ready.wait()
+                    due, data = pieces.pop(0)
+                time.sleep(max(0.0, due - time.monotonic()))
+                try:
+                    sink.sendall(data) if data else sink.shutdown(socket.SHUT_WR)
+                except OSError:
+                    return
+                if not data:
+                    return
+
+        threading.Thread(target=deliver, daemon=True).start()
+        while True:
+            try:
+                data = source.recv(65536)
+            except OSError:
+                data = b""
+            with ready:
+                pieces.append((time.monotonic() + delay, data))
+                ready.notify()
+            if not data:
+                return
+
+    def close(self):
+        self.listener.close()
+        self.dir.cleanup()
+
+
 def hold(args):
     """How long the viewer's cycle is held while the desktop lays out or stops answering."""
     geometry = (0, 0, 480, 270, 0, 30, 960, 200)
     server = (WaylandDesktop(args.desktop) if args.desktop in WAYLAND_DESKTOPS
               else XServer(window_manager=args.desktop))
-    session = ConsoleSession(window_manager=None, geometry=geometry, server=server)
+    proxy, extra_env = None, {}
+    if args.ipc_delay:
+        target = server.client_env.get("SWAYSOCK") if args.desktop == "sway" else xtool(
+            server.display, "i3", "--get-socketpath").strip()
+        proxy = SlowIpc(target, args.ipc_delay / 1000)
+        extra_env = {"SWAYSOCK" if args.desktop == "sway" else "I3SOCK": proxy.path}
+    session = ConsoleSession(window_manager=None, geometry=geometry, server=server,
+                             extra_env=extra_env)
     try:
         assert session.wait_for_grid(30)
         console = session.console_window()
@@ -287,6 +366,8 @@ def hold(args):
             seen = ticks.count()
             assert session.wait_until(lambda: ticks.count() >= seen + 5)
         working = ticks.stop(time.monotonic() - 0.5)
+        # Whether the five grids formed: a window left elsewhere is told once.
+        refused = session.console_output().count(b"did not place")
         # (b) Y with the window manager stopped, until the viewer has given the layout up.
         ticks = TextTicks(session)
         assert session.wait_until(lambda: ticks.count() >= 5)
@@ -314,8 +395,12 @@ def hold(args):
     finally:
         session.close()
         server.close()
-    print(f"{args.desktop}: worst text-line delay during Y: {max(working) * 1000:.0f} ms "
-          f"(median {statistics.median(working) * 1000:.0f} ms); with the window manager stopped: "
+        if proxy is not None:
+            proxy.close()
+    late = f" (every IPC reply {args.ipc_delay} ms late)" if args.ipc_delay else ""
+    print(f"{args.desktop}{late}: worst text-line delay during Y: {max(working) * 1000:.0f} ms "
+          f"(median {statistics.median(working) * 1000:.0f} ms), windows told not placed: "
+          f"{refused}; with the window manager stopped: "
           f"{max(stopped) * 1000:.0f} ms (median {statistics.median(stopped) * 1000:.0f} ms); "
           f"Ctrl-C to exit with it stopped: {exited * 1000:.0f} ms, code {code} "
           "(targets <= 300 ms, 300 ms, 3500 ms)")
@@ -420,9 +505,12 @@ def main():
     sub.add_parser("restart").add_argument(
         "--desktop", default="openbox",
         help="openbox on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
-    sub.add_parser("hold").add_argument(
+    hold_parser = sub.add_parser("hold")
+    hold_parser.add_argument(
         "--desktop", default="openbox",
         help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
+    hold_parser.add_argument("--ipc-delay", type=int, default=0, metavar="MS",
+                             help="sway or i3 only: every IPC reply this late")
     sub.add_parser("watch").add_argument(
         "--desktop", default="openbox", help="a window manager on Xvfb")
     args = parser.parse_args()

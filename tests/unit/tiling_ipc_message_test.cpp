@@ -1,11 +1,11 @@
 // The messages of the sway / i3 IPC: the frame around them, what a reply to a command says, the
-// window's node in the tree, and the exchange with a compositor that misbehaves.
+// window's node in the tree, and the viewer's side of the connection, which never waits.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -98,15 +98,14 @@ TEST(TilingIpcMessage, AWindowIsFoundInTheTreeByItsIdOrItsProcess) {
     EXPECT_EQ(found(kTree.substr(0, kTree.find("\"app_id\"")), "pid", 29171), std::vector<int>{});
 }
 
-// The exchange with a compositor over a socket pair: this side is the viewer, a thread the
-// compositor, answering as the test says.
-class TilingIpcExchange : public ::testing::Test {
+// The viewer's side of the IPC over a socket pair: this side is the viewer, which never waits;
+// the test writes as the compositor, in whatever pieces it says.
+class TilingIpcReading : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets), 0);
     }
     void TearDown() override {
-        // A compositor still stalling learns that the viewer has gone.
         shutdown(sockets[0], SHUT_RDWR);
         if (peer.joinable()) {
             peer.join();
@@ -117,90 +116,89 @@ protected:
         }
     }
 
-    // The compositor reads the request, then writes `reply` framed as `type` in pieces of
-    // `piece` bytes with `pauseMs` between them; after `stallAfter` bytes it closes when
-    // `closeAfter`, else stalls until the viewer goes.
-    void answer(const std::string& payload, std::uint32_t type, std::size_t piece, int pauseMs,
-                bool closeAfter, std::size_t stallAfter = SIZE_MAX) {
-        peer = std::thread([=] {
-            char request[256];
-            if (recv(sockets[1], request, sizeof request, 0) <= 0) {
-                return;
-            }
-            char header[platform::x11::kIpcHeaderSize];
-            platform::x11::writeIpcHeader(header, type, static_cast<std::uint32_t>(payload.size()));
-            std::string message = std::string(header, sizeof header) + payload;
-            for (std::size_t at = 0; at < message.size(); at += piece) {
-                if (at >= stallAfter) {
-                    if (!closeAfter) {
-                        recv(sockets[1], request, sizeof request, 0);  // until the viewer goes
-                    }
-                    break;
-                }
-                const std::size_t length = std::min(piece, message.size() - at);
-                if (send(sockets[1], message.data() + at, length, MSG_NOSIGNAL) <= 0) {
-                    break;
-                }
-                if (pauseMs > 0) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
-                }
-            }
-            if (closeAfter) {
-                close(sockets[1]);
-                sockets[1] = -1;
-            }
-        });
+    static std::string framed(const std::string& payload, std::uint32_t type) {
+        char header[platform::x11::kIpcHeaderSize];
+        platform::x11::writeIpcHeader(header, type, static_cast<std::uint32_t>(payload.size()));
+        return std::string(header, sizeof header) + payload;
     }
 
-    bool exchange(std::uint32_t type, int timeoutMs, platform::x11::IpcSearch search = nullptr,
-                  void* context = nullptr) {
-        const auto start = std::chrono::steady_clock::now();
-        const bool answered = platform::x11::ipcExchange(
-            sockets[0], type, "", buffer, sizeof buffer, timeoutMs, search, context, &held);
-        tookMs = std::chrono::duration_cast<std::chrono::milliseconds>(
-                     std::chrono::steady_clock::now() - start)
-                     .count();
-        return answered;
+    void write(const std::string& bytes) {
+        ASSERT_EQ(send(sockets[1], bytes.data(), bytes.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(bytes.size()));
+    }
+
+    platform::x11::IpcReceived receive(std::uint32_t expected,
+                                       platform::x11::IpcSearch search = nullptr,
+                                       void* context = nullptr) {
+        return platform::x11::ipcReceive(sockets[0], &reader, expected, buffer, sizeof buffer,
+                                         search, context, &held);
     }
 
     int sockets[2] = {-1, -1};
     std::thread peer;
+    platform::x11::IpcReader reader{};
     char buffer[65536];
     std::size_t held = 0;
-    long long tookMs = 0;
 };
 
-TEST_F(TilingIpcExchange, AReplyIsKeptWhole) {
-    answer(R"([{"success":true}])", platform::x11::kIpcRunCommand, 4096, 0, false);
-    ASSERT_TRUE(exchange(platform::x11::kIpcRunCommand, 1000));
-    EXPECT_EQ(std::string(buffer, held), R"([{"success":true}])");
+using platform::x11::IpcReceived;
+using platform::x11::kIpcGetTree;
+using platform::x11::kIpcRunCommand;
+
+// However the reply is cut on its way (in the header, in the payload), each look takes what has
+// come and returns; the reply is whole at the last piece, and the next one is read after it.
+TEST_F(TilingIpcReading, AReplyIsTakenPieceByPieceWithoutWaiting) {
+    const std::string reply = R"([{"success":true}])";
+    const std::string message = framed(reply, kIpcRunCommand);
+    for (const std::size_t cut :
+         {std::size_t{0}, std::size_t{3}, std::size_t{14}, std::size_t{20}}) {
+        EXPECT_EQ(receive(kIpcRunCommand), IpcReceived::kNothingMore) << cut;
+        write(message.substr(0, cut));
+        if (cut > 0) {
+            EXPECT_EQ(receive(kIpcRunCommand), IpcReceived::kNothingMore) << cut;
+        }
+        write(message.substr(cut) + framed("[]", kIpcRunCommand));
+        ASSERT_EQ(receive(kIpcRunCommand), IpcReceived::kReply) << cut;
+        EXPECT_EQ(std::string(buffer, held), reply);
+        ASSERT_EQ(receive(kIpcRunCommand), IpcReceived::kReply) << cut;
+        EXPECT_EQ(std::string(buffer, held), "[]");
+    }
 }
 
-TEST_F(TilingIpcExchange, APeerThatClosesEndsTheExchange) {
-    // Closed in the middle of the reply.
-    answer(std::string(100, ' '), platform::x11::kIpcRunCommand, 30, 0, true, 30);
-    EXPECT_FALSE(exchange(platform::x11::kIpcRunCommand, 5000));
-    EXPECT_LT(tookMs, 3000);
+TEST_F(TilingIpcReading, APeerThatClosesOrAnswersOutOfStepEndsTheConnection) {
+    write(framed(std::string(100, ' '), kIpcRunCommand).substr(0, 30));
+    EXPECT_EQ(receive(kIpcRunCommand), IpcReceived::kNothingMore);
+    close(sockets[1]);
+    sockets[1] = -1;
+    EXPECT_EQ(receive(kIpcRunCommand), IpcReceived::kFailed);
+
+    reader = platform::x11::IpcReader{};
+    close(sockets[0]);
+    ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets), 0);
+    write(framed("[]", kIpcRunCommand));
+    EXPECT_EQ(receive(kIpcGetTree), IpcReceived::kFailed);
+    write("not-ipc-at-all");
+    reader = platform::x11::IpcReader{};
+    EXPECT_EQ(receive(kIpcRunCommand), IpcReceived::kFailed);
 }
 
-TEST_F(TilingIpcExchange, APeerThatStallsEndsTheExchangeWithinItsTime) {
-    // A header and a little, then nothing more: the whole reply's time runs out, once.
-    answer(std::string(100, ' '), platform::x11::kIpcRunCommand, 20, 0, false, 20);
-    EXPECT_FALSE(exchange(platform::x11::kIpcRunCommand, 300));
-    EXPECT_GE(tookMs, 250);
-    EXPECT_LT(tookMs, 3000);
-}
-
-TEST_F(TilingIpcExchange, ATrickleIsReadWithinTheTimeAndCutOffPastIt) {
-    const std::string reply = R"([{"success":true},{"success":true}])";
-    answer(reply, platform::x11::kIpcRunCommand, 1, 1, false);
-    ASSERT_TRUE(exchange(platform::x11::kIpcRunCommand, 5000));
-    EXPECT_EQ(std::string(buffer, held), reply);
-    // One byte every 20 ms: each byte comes in time, the whole reply does not.
-    peer.join();
-    answer(std::string(200, ' '), platform::x11::kIpcRunCommand, 1, 20, false);
-    EXPECT_FALSE(exchange(platform::x11::kIpcRunCommand, 300));
-    EXPECT_LT(tookMs, 2000);
+// A compositor that stopped reading: the viewer's requests are refused once its socket is full,
+// never waited on.
+TEST_F(TilingIpcReading, ARequestToAPeerThatStoppedReadingIsRefusedNotWaitedFor) {
+    const std::string command(200, 'x');
+    int sent = 0;
+    while (sent < 100000 && platform::x11::ipcSend(sockets[0], kIpcRunCommand, command.c_str())) {
+        ++sent;
+    }
+    EXPECT_GT(sent, 0);
+    EXPECT_LT(sent, 100000);
+    char header[platform::x11::kIpcHeaderSize];
+    ASSERT_EQ(recv(sockets[1], header, sizeof header, 0), static_cast<ssize_t>(sizeof header));
+    std::uint32_t type = 99;
+    std::uint32_t length = 0;
+    ASSERT_TRUE(platform::x11::readIpcHeader(header, &type, &length));
+    EXPECT_EQ(type, kIpcRunCommand);
+    EXPECT_EQ(length, command.size());
 }
 
 struct Search {
@@ -217,7 +215,7 @@ bool searchWindow(const char* data, std::size_t length, void* context) {
 
 // A busy desktop's tree, larger than the buffer: read to its end, the window found wherever it
 // stands, and the connection still in step for the next message.
-TEST_F(TilingIpcExchange, ATreeLargerThanTheBufferIsSearchedToItsEnd) {
+TEST_F(TilingIpcReading, ATreeLargerThanTheBufferIsSearchedToItsEnd) {
     std::string tree = R"({"id": 1, "nodes": [)";
     for (int node = 0; node < 100; ++node) {
         tree += R"({"id": )" + std::to_string(100 + node) +
@@ -230,16 +228,30 @@ TEST_F(TilingIpcExchange, ATreeLargerThanTheBufferIsSearchedToItsEnd) {
     ASSERT_GT(tree.size(), 200000u);
     for (std::uint32_t window : {4242u, 5033u, 5099u}) {
         Search search = {window, {}, false};
-        answer(tree, platform::x11::kIpcGetTree, 4096, 0, false);
-        ASSERT_TRUE(exchange(platform::x11::kIpcGetTree, 5000, searchWindow, &search));
-        peer.join();
+        const std::string message = framed(tree, kIpcGetTree) + framed("[]", kIpcRunCommand);
+        peer = std::thread([this, message] {
+            for (std::size_t at = 0; at < message.size(); at += 4096) {
+                const std::size_t piece = std::min<std::size_t>(4096, message.size() - at);
+                if (send(sockets[1], message.data() + at, piece, MSG_NOSIGNAL) <= 0) {
+                    return;
+                }
+            }
+        });
+        IpcReceived received = IpcReceived::kNothingMore;
+        for (int looks = 0; looks < 10000 && received == IpcReceived::kNothingMore; ++looks) {
+            pollfd readable = {sockets[0], POLLIN, 0};
+            poll(&readable, 1, 1000);
+            received = receive(kIpcGetTree, searchWindow, &search);
+        }
+        ASSERT_EQ(received, IpcReceived::kReply) << window;
+        EXPECT_EQ(held, 0u);
         ASSERT_TRUE(search.found) << window;
         EXPECT_EQ(search.node.visible, window == 4242u ? 0 : 1);
         EXPECT_EQ(search.node.rect.width, window == 4242u ? 801 : 3);
+        peer.join();
+        ASSERT_EQ(receive(kIpcRunCommand), IpcReceived::kReply);
+        EXPECT_EQ(std::string(buffer, held), "[]");
     }
-    answer(R"([{"success":true}])", platform::x11::kIpcRunCommand, 4096, 0, false);
-    ASSERT_TRUE(exchange(platform::x11::kIpcRunCommand, 1000));
-    EXPECT_EQ(std::string(buffer, held), R"([{"success":true}])");
 }
 
 }  // namespace

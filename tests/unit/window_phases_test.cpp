@@ -3,6 +3,7 @@
 // layout only, without a request too many.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <ostream>
 #include <string>
@@ -30,7 +31,13 @@ struct Behaviour {
     bool ipcShows = false;               // the window starts in the scratchpad
     long long takesMovesAfterMs = 0;     // a loaded window manager carries a move out late
     bool ignoresRestores = false;        // the window stays minimized whatever is asked
+    long long answersAfterMs = 0;        // sway / i3 carry out and answer each request late
 };
+
+// How long the platform lets sway or i3 leave a request unanswered before it gives the IPC up
+// for the layout; the window is then asked as under any window manager.
+constexpr long long kIpcGivenUpAfterMs = 500;
+constexpr long long kNever = LLONG_MAX / 4;
 
 struct Outcome {
     std::vector<Request> requests;
@@ -52,9 +59,38 @@ struct Desktop {
     int remaps = 0;
     // Requests taken but not yet carried out, in order, each with the time it will be.
     std::vector<std::pair<long long, Request>> queue;
+    // When the IPC's last request (a command, or the tree) is answered, and when it was sent;
+    // the number of the last command and of the last tree asked.
+    long long answerAtMs = 0;
+    long long askedAtMs = 0;
+    int lastCommand = 0;
+    int lastTree = 0;
+
+    bool ipcRequest(Request request) const {
+        return request == Request::kHideByIpc || request == Request::kShowByIpc ||
+               request == Request::kMoveByIpc;
+    }
+
+    void askIpc(long long nowMs) {
+        askedAtMs = nowMs;
+        answerAtMs = nowMs + behaviour.answersAfterMs;
+    }
+
+    // Whether the window waits on the IPC's reply; past its time the IPC is given up.
+    bool awaiting(long long nowMs) {
+        if (desk.ipc && nowMs < answerAtMs && nowMs >= askedAtMs + kIpcGivenUpAfterMs) {
+            desk.ipc = false;
+        }
+        return desk.ipc && nowMs < answerAtMs;
+    }
 
     void take(Request request, long long nowMs) {
         long long at = nowMs > behaviour.stoppedUntilMs ? nowMs : behaviour.stoppedUntilMs;
+        if (ipcRequest(request)) {
+            askIpc(nowMs);
+            lastCommand = lastTree + 1;
+            at += behaviour.answersAfterMs;
+        }
         if (request == Request::kMinimize) {
             at += behaviour.takesMinimizeAfterMs;
         }
@@ -162,15 +198,23 @@ Outcome layOut(Desktop& desktop, WindowRecord& record, long long startMs, bool p
     record.moveWanted = true;
     for (int step = 0; step < 200 && !platform::x11::settled(record); ++step) {
         const bool tree = platform::x11::needsDeskTree(record, desktop.desk, now);
-        run.treeReads += tree ? 1 : 0;
+        // A tree is asked once after the window's last request, and read when it comes.
+        if (tree && desktop.desk.ipc && desktop.lastTree < desktop.lastCommand) {
+            ++run.treeReads;
+            desktop.lastTree = desktop.lastCommand + 1;
+            desktop.askIpc(now);
+        }
         WindowView view = desktop.look(now);
+        view.awaiting = desktop.awaiting(now);
         // A native window's place is known from the tree alone.
-        view.placed = view.placed && (tree || !desktop.desk.native);
+        view.placed = view.placed && (tree || !desktop.desk.native) && !view.awaiting;
         send(platform::x11::advanceWindow(record, view, desktop.desk, now));
         if (platform::x11::settled(record)) {
             break;
         }
-        const long long wake = platform::x11::wakeMs(record);
+        const long long wake =
+            view.awaiting ? std::min(desktop.answerAtMs, desktop.askedAtMs + kIpcGivenUpAfterMs)
+                          : platform::x11::wakeMs(record);
         const long long change = desktop.nextChangeMs(now);
         const long long next = wake < change ? wake : change;
         if (next == LLONG_MAX || next - startMs > 10000) {
@@ -185,6 +229,7 @@ Outcome layOut(Desktop& desktop, WindowRecord& record, long long startMs, bool p
 }
 
 constexpr Desk kEwmh = {true, true, true, false, false};
+constexpr Desk kTiling = {true, false, true, true, false};
 
 struct Case {
     const char* name;
@@ -314,10 +359,27 @@ INSTANTIATE_TEST_SUITE_P(
              true},
         Case{"TilingThroughItsIpc",
              {},
-             {true, false, true, true, false},
+             kTiling,
              {R::kHideByIpc, R::kShowByIpc, R::kMoveByIpc},
              Phase::kPlaced,
-             true}),
+             true},
+        // A compositor that answers every request 140 ms late is waited for, not asked again
+        // nor taken for one that refuses.
+        Case{"AnswersItsIpcLate",
+             {0, false, 0, 0, 0, false, 0, false, 0, false, 140},
+             kTiling,
+             {R::kHideByIpc, R::kShowByIpc, R::kMoveByIpc},
+             Phase::kPlaced,
+             true},
+        // One that never answers is given up: the window is then asked as under any window
+        // manager, and refused within the layout's time when that takes nothing either.
+        Case{"NeverAnswersItsIpc",
+             {0, false, 0, 0, 0, true, 0, false, 0, false, kNever},
+             kTiling,
+             {R::kHideByIpc, R::kMap, R::kMoveConfigure, R::kMoveConfigure, R::kMoveConfigure,
+              R::kMoveConfigure, R::kMoveConfigure},
+             Phase::kRefused,
+             false}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // A window manager stopped for three seconds takes nothing: the layout gives the window up

@@ -23,6 +23,9 @@ const char* consoleTitle();
 
 // The window system's connection, or -1 when there is none.
 int windowSystemDescriptor();
+// A second connection whose replies a layout waits for (a tiling compositor's IPC); -1 when
+// none is awaited.
+int windowSystemReplyDescriptor();
 // Whether the window system's library already holds events it has read.
 bool windowEventsQueued();
 

@@ -61,21 +61,24 @@ unsigned waitThenCheckInput(int milliseconds, SocketHandle text, SocketHandle st
     return waiting;
 }
 
-// The window system's descriptor alone, with the job-control pipe, so that a Ctrl-Z during a
-// layout is taken at once as in any other wait.
+// The window system's descriptors alone (its connection, and a reply awaited on another), with
+// the job-control pipe, so that a Ctrl-Z during a layout is taken at once as in any other wait.
 void waitForWindowNews(long long untilMs) {
     const int windows = internal::windowSystemDescriptor();
+    const short news = POLLIN | POLLHUP | POLLERR;
     for (long long left = untilMs - monotonicMs(); left > 0; left = untilMs - monotonicMs()) {
         if (internal::windowEventsQueued()) {
             return;
         }
-        pollfd sources[2] = {{windows, POLLIN, 0}, {internal::jobSignalDescriptor(), POLLIN, 0}};
+        pollfd sources[3] = {{windows, POLLIN, 0},
+                             {internal::windowSystemReplyDescriptor(), POLLIN, 0},
+                             {internal::jobSignalDescriptor(), POLLIN, 0}};
         const int timeout = left < kCheckCeilingMs ? static_cast<int>(left) : kCheckCeilingMs;
-        if (poll(sources, 2, timeout) > 0) {
-            if ((sources[1].revents & POLLIN) != 0) {
+        if (poll(sources, 3, timeout) > 0) {
+            if ((sources[2].revents & POLLIN) != 0) {
                 internal::takeJobSignals();
             }
-            if ((sources[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+            if ((sources[0].revents & news) != 0 || (sources[1].revents & news) != 0) {
                 return;
             }
         }

@@ -161,6 +161,10 @@ int windowSystemDescriptor() {
     return backend.display == nullptr ? -1 : ConnectionNumber(backend.display);
 }
 
+int windowSystemReplyDescriptor() {
+    return backend.display == nullptr ? -1 : x11::tilingReplyDescriptor();
+}
+
 // NOTE: events that came in with a reply wait in the X library's own queues, not on the
 // connection, where poll cannot see them: they are taken from there first. Keyboard news the
 // watch found without an event (a player that held the keyboard when it began) count too.

@@ -101,21 +101,45 @@ bool keyboardNewsWaiting();
 
 // Connects to sway's or i3's IPC when the viewer runs under one; false otherwise.
 bool connectTilingIpc();
-// Whether the IPC answers now. After a failure (i3 restarted in place, a compositor stopped, a
-// reply too late) nothing more is asked of it until retryTilingIpc, at the next layout; then it
-// connects again. While none answers, windows are placed as under any window manager.
+// Whether the IPC answers now. A compositor that let requests wait too long (stopped, busy) or
+// could not be reached is asked nothing more in that layout; outside one, and in the next, the
+// next request connects again. One that closed the connection (i3 restarted in place) is connected
+// to again by the next request. While none answers, windows are placed as under any window manager.
 bool tilingIpcAnswers();
-void retryTilingIpc();
-void tilingMinimize(WindowHandle window);
-void tilingShow(WindowHandle window);
-void tilingMove(WindowHandle window, int left, int top, int width, int height);
+void tilingLayoutBegins();
+void tilingLayoutEnds();
+
+// Nothing waits on the IPC: a request is sent and numbered (from 1, in the order sent; 0 when it
+// could not be sent), and its reply read when it has come, in the cycle's wait, which polls the
+// socket while replies are awaited.
+void takeTilingReplies();
+// The socket whose replies are awaited; -1 when none is.
+int tilingReplyDescriptor();
+// When a compositor that still answers nothing is given up; a far future when nothing is awaited.
+long long tilingGiveUpMs();
+// Whether request `request` is still unanswered on the connection it went on.
+bool tilingAwaiting(unsigned long long request);
+unsigned long long tilingMinimize(WindowHandle window);
+unsigned long long tilingShow(WindowHandle window);
+unsigned long long tilingMove(WindowHandle window, int left, int top, int width, int height);
+// Gives the window the keyboard, unless it is out of sight (in the scratchpad): focusing it there
+// would show it.
 void tilingFocus(WindowHandle window);
-// The window's node in the compositor's tree as it is now; false when the tree cannot be read or
-// does not hold it.
-bool tilingNode(WindowHandle window, IpcNode* node);
-// Whether the compositor keeps the window out of sight now (the scratchpad), asked of its tree,
-// whoever hid it and whoever showed it since.
-bool tilingHidden(WindowHandle window);
+
+enum class TreeAnswer {
+    kWaiting,      // a tree is asked for; its reply is news for the cycle's wait
+    kFound,        // the tree holds the window
+    kAbsent,       // it does not
+    kUnavailable,  // no tree can be read now
+};
+// The window's node in a tree asked for after request `after` (a command about the window: the
+// tree then shows what it did). The first call asks for the tree; one tree answers every window
+// sought before its reply began.
+TreeAnswer tilingNode(WindowHandle window, unsigned long long after, IpcNode* node);
+// Whether the compositor keeps the window out of sight now (the scratchpad), whoever hid it and
+// whoever showed it since: from such a tree, or (i3, whose tree does not say) the X server.
+// kFound with `*hidden` set, or kWaiting.
+TreeAnswer tilingHidden(WindowHandle window, unsigned long long after, bool* hidden);
 // The terminal the viewer runs in, when it is a native Wayland window sway can name by its
 // process; 0 otherwise.
 std::uint32_t nativeTerminalProcess();

@@ -166,10 +166,10 @@ void giveKeysTo(WindowHandle window) {
     const WindowHandle target = window != 0 ? window : backend.keyboardHome;
     const Window xWindow =
         (target & x11::kProcessWindowBit) != 0 ? None : static_cast<Window>(target);
-    // A window out of sight stays so: focusing a window in the scratchpad shows it. Whether it is
-    // out of sight is asked now: the operator may have shown it again since H.
+    // A window out of sight stays so, whoever hid it and whoever showed it since (the command
+    // asks sway or i3 to focus it only where it is not in the scratchpad).
     if ((backend.tilingIpc || xWindow == None) && x11::tilingIpcAnswers()) {
-        if (target != 0 && !x11::tilingHidden(target)) {
+        if (target != 0) {
             x11::tilingFocus(target);
         }
         return;

@@ -25,6 +25,7 @@ using platform::x11::backend;
 using platform::x11::Desk;
 using platform::x11::Phase;
 using platform::x11::Request;
+using platform::x11::TreeAnswer;
 using platform::x11::WindowRecord;
 using platform::x11::WindowView;
 
@@ -129,6 +130,9 @@ struct PlacedWindow {
     int left, top, width, height;  // the outer rectangle asked for
     // The client inside it, with the frame as it was when the move was asked.
     int clientLeft, clientTop, clientWidth, clientHeight;
+    // The last request about it to sway or i3, and whether its last look waited on their reply.
+    unsigned long long request;
+    bool awaiting;
 };
 
 struct Placement {
@@ -207,14 +211,20 @@ WindowView look(const PlacedWindow& entry, const Desk& desk, long long nowMs) {
     std::memset(&view, 0, sizeof view);
     const WindowRecord& record = entry.record;
     const bool tree = platform::x11::needsDeskTree(record, desk, nowMs);
+    view.awaiting = desk.ipc && platform::x11::tilingAwaiting(entry.request);
     if (desk.native) {
         view.viewable = true;
         platform::x11::IpcNode node;
-        if (tree && platform::x11::tilingNode(entry.handle, &node)) {
+        const TreeAnswer answer =
+            tree ? platform::x11::tilingNode(entry.handle, entry.request, &node)
+                 : TreeAnswer::kUnavailable;
+        view.awaiting = view.awaiting || answer == TreeAnswer::kWaiting;
+        if (answer == TreeAnswer::kFound) {
             view.hiddenByDesk = node.visible == 0;
             view.placed = nodeAt(node.rect, entry);
         } else {
-            view.placed = tree;  // a tree that cannot tell has nothing to compare with
+            // A tree that cannot tell has nothing to compare with.
+            view.placed = tree && answer != TreeAnswer::kWaiting;
         }
         return view;
     }
@@ -244,8 +254,11 @@ WindowView look(const PlacedWindow& entry, const Desk& desk, long long nowMs) {
         view.placed = clientPlaced(window, attributes, entry.clientLeft, entry.clientTop,
                                    entry.clientWidth, entry.clientHeight);
     }
-    if (tree) {
-        view.hiddenByDesk = platform::x11::tilingHidden(entry.handle);
+    // A window in place needs no tree to tell whether it is out of sight.
+    if (tree && !view.placed) {
+        const TreeAnswer answer =
+            platform::x11::tilingHidden(entry.handle, entry.request, &view.hiddenByDesk);
+        view.awaiting = view.awaiting || answer == TreeAnswer::kWaiting;
     }
     return view;
 }
@@ -263,8 +276,8 @@ void askMove(PlacedWindow& entry, Request request) {
     entry.clientHeight = extent(std::int64_t{entry.height} - frame.top - frame.bottom);
     switch (request) {
         case Request::kMoveByIpc:
-            platform::x11::tilingMove(entry.handle, entry.left, entry.top, entry.width,
-                                      entry.height);
+            entry.request = platform::x11::tilingMove(entry.handle, entry.left, entry.top,
+                                                      entry.width, entry.height);
             break;
         case Request::kMoveEwmh:
             // x, y, width and height given, sent by a pager-like tool (source 2).
@@ -305,10 +318,10 @@ void send(PlacedWindow& entry, Request request) {
             XMapWindow(backend.display, window);
             break;
         case Request::kHideByIpc:
-            platform::x11::tilingMinimize(entry.handle);
+            entry.request = platform::x11::tilingMinimize(entry.handle);
             return;
         case Request::kShowByIpc:
-            platform::x11::tilingShow(entry.handle);
+            entry.request = platform::x11::tilingShow(entry.handle);
             return;
         case Request::kMoveByIpc:
         case Request::kMoveEwmh:
@@ -381,7 +394,7 @@ void beginPlacement() {
         return;
     }
     placement.active = true;
-    x11::retryTilingIpc();
+    x11::tilingLayoutBegins();
     for (PlacedWindow& entry : placement.windows) {
         x11::beginLayout(entry.record);
     }
@@ -396,7 +409,8 @@ void minimizeWindow(WindowHandle handle) {
     selectFor(entry);
     const Desk desk = deskFor(deskNow(), handle);
     const long long now = monotonicMs();
-    send(entry, x11::askMinimize(entry.record, look(entry, desk, now), desk, now));
+    const WindowView view = look(entry, desk, now);
+    send(entry, x11::askMinimize(entry.record, view, desk, now));
 }
 
 void restoreWindow(WindowHandle handle) {
@@ -426,6 +440,7 @@ bool advancePlacement() {
     if (backend.display == nullptr || !placement.active) {
         return true;
     }
+    x11::takeTilingReplies();
     const long long now = monotonicMs();
     const Desk desktop = deskNow();
     bool all = true;
@@ -434,7 +449,9 @@ bool advancePlacement() {
             continue;
         }
         const Desk desk = deskFor(desktop, entry.handle);
-        send(entry, x11::advanceWindow(entry.record, look(entry, desk, now), desk, now));
+        const WindowView view = look(entry, desk, now);
+        entry.awaiting = view.awaiting;
+        send(entry, x11::advanceWindow(entry.record, view, desk, now));
         all = all && x11::settled(entry.record);
     }
     return all;
@@ -443,7 +460,10 @@ bool advancePlacement() {
 long long placementWakeMs() {
     long long wake = LLONG_MAX;
     for (const PlacedWindow& entry : placement.windows) {
-        const long long at = entry.handle == 0 ? LLONG_MAX : x11::wakeMs(entry.record);
+        // A window waiting on a reply is woken by it, or by the compositor being given up.
+        const long long at = entry.handle == 0 || x11::settled(entry.record) ? LLONG_MAX
+                             : entry.awaiting                                ? x11::tilingGiveUpMs()
+                                              : x11::wakeMs(entry.record);
         wake = at < wake ? at : wake;
     }
     return wake;
@@ -463,6 +483,7 @@ void endPlacement() {
         }
     }
     placement.active = false;
+    x11::tilingLayoutEnds();
     for (const PlacedWindow& entry : placement.windows) {
         if (entry.handle != 0) {
             selectFor(entry);

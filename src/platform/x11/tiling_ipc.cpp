@@ -7,12 +7,12 @@
 // rectangle is the window's own, at the place asked; the scratchpad to hide and to show again.
 #include <X11/Xatom.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,42 +22,84 @@
 
 namespace {
 
+using platform::WindowHandle;
 using platform::x11::backend;
+using platform::x11::IpcNode;
+using platform::x11::IpcReceived;
 
 constexpr std::size_t kCommandSize = 256;
 // Replies to the viewer's commands are a few dozen bytes; the tree a few kilobytes a window, and
 // read through this buffer however long it is.
 constexpr std::size_t kReplySize = 65536;
-// For the whole exchange, connecting included, however the reply comes: the cycle waits on it,
-// so a compositor that stopped answering (a reload, a GPU reset) holds the viewer no longer.
-constexpr int kExchangeTimeoutMs = 150;
+// Nothing is waited for: a request is sent and its reply read when it comes, in the cycle's wait.
+// A compositor that has answered nothing for this long while requests wait (stopped, a reload, a
+// GPU reset) is given up for the layout: its windows are then placed as under any window manager.
+constexpr long long kAnswerWithinMs = 500;
+// More requests than this unanswered: the compositor is not reading them.
+constexpr unsigned long long kMostUnanswered = 32;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
+// The windows a tree is searched for at once: the four players and the console, and room.
+constexpr int kMostSought = 8;
+
+// A window looked for in the tree, and what the tree said of it.
+struct Sought {
+    WindowHandle handle;
+    bool found;
+    IpcNode node;
+};
 
 struct TilingIpc {
     // -1 while not connected: the next request connects again.
     int socket;
-    // An exchange failed in this layout: no more are tried until the next one.
+    // The compositor stopped answering, or could not be reached, in this layout: nothing more is
+    // asked of it until the next one. Outside a layout each request tries again.
     bool failed;
+    bool inLayout;
     // The tree read last said nothing of whether a window is shown (i3): the X server is asked
     // instead, without reading the tree each time.
     bool treeWithoutVisibility;
     // The terminal the viewer runs in, when sway may have to place it as a native window.
     std::uint32_t terminalProcess;
+    // Requests are numbered from 1 over the viewer's life, in the order sent: `sent` is the last
+    // one sent, `answered` the last one whose reply was read (or that went with its connection).
+    unsigned long long sent;
+    unsigned long long answered;
+    std::uint32_t types[kMostUnanswered];  // request n's type at n % kMostUnanswered
+    // When the compositor last showed it was answering: its last reply, or the request sent
+    // when none was waiting.
+    long long answeringMs;
+    // The newest request for the tree, and the newest tree read whole.
+    unsigned long long treeAsked;
+    unsigned long long treeRead;
+    // The windows the trees on their way are searched for; the first `searchedCount` since the
+    // start of the one being read (-1 while none is).
+    Sought sought[kMostSought];
+    int soughtCount;
+    int searchedCount;
+    // What the tree numbered treeRead said of the windows it was searched for.
+    Sought known[kMostSought];
+    int knownCount;
+    platform::x11::IpcReader reader;
     char reply[kReplySize];
 };
 
-TilingIpc ipc = {-1, false, false, 0, {}};
+TilingIpc ipc = {-1, false, false, false, 0, 0, 0, {}, 0, 0, 0, {}, 0, -1, {}, 0, {}, {}};
 
-void closeIpc() {
+// The connection is given up: what was on its way will not be answered.
+void dropConnection() {
     if (ipc.socket >= 0) {
         close(ipc.socket);
     }
     ipc.socket = -1;
+    ipc.answered = ipc.sent;
+    ipc.searchedCount = -1;
+    ipc.reader = platform::x11::IpcReader{};
 }
 
-// Connected within the time an exchange has. NOTE: a stopped compositor's listen queue fills up,
-// and a blocking connect() then waits for as long as the compositor is stopped.
+// Connected at once or not at all: a compositor's socket takes a connection without it (a
+// stopped one whose queue is full refuses it, and a blocking connect() would wait for as long as
+// it is stopped).
 bool connectTo(const char* path) {
     sockaddr_un address;
     std::memset(&address, 0, sizeof address);
@@ -70,15 +112,8 @@ bool connectTo(const char* path) {
     if (ipc.socket < 0) {
         return false;
     }
-    if (connect(ipc.socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-        return true;
-    }
-    pollfd writable = {ipc.socket, POLLOUT, 0};
-    int error = 0;
-    socklen_t errorSize = sizeof error;
-    if (errno != EINPROGRESS || poll(&writable, 1, kExchangeTimeoutMs) != 1 ||
-        getsockopt(ipc.socket, SOL_SOCKET, SO_ERROR, &error, &errorSize) != 0 || error != 0) {
-        closeIpc();
+    if (connect(ipc.socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        dropConnection();
     }
     return ipc.socket >= 0;
 }
@@ -105,82 +140,136 @@ bool connectIpc() {
         platform::x11::readProperty(backend.root, backend.i3SocketPath, backend.utf8String, 8, path,
                                     static_cast<long>(sizeof path) - 1);
     path[length] = '\0';
-    ipc.failed = !connectTo(path);
-    return !ipc.failed;
-}
-
-// Sends one message and reads its reply; after any failure the connection is dropped, and the
-// next request connects again. Without a search the reply is kept in ipc.reply; its length, or
-// 0, goes to `*held`.
-bool exchange(std::uint32_t type, const char* payload, platform::x11::IpcSearch search,
-              void* context, std::size_t* held) {
-    *held = 0;
-    if (!connectIpc()) {
-        return false;
+    if (connectTo(path)) {
+        return true;
     }
-    if (!platform::x11::ipcExchange(ipc.socket, type, payload, ipc.reply, sizeof ipc.reply,
-                                    kExchangeTimeoutMs, search, context, held)) {
-        closeIpc();
-        ipc.failed = true;
-        return false;
+    ipc.failed = ipc.inLayout;
+    return false;
+}
+
+bool searchTree(const char* data, std::size_t length, void* /*context*/) {
+    bool all = true;
+    for (int i = 0; i < ipc.searchedCount; ++i) {
+        Sought& window = ipc.sought[i];
+        if (!window.found) {
+            const bool native = (window.handle & platform::x11::kProcessWindowBit) != 0;
+            const auto value = static_cast<std::uint32_t>(
+                native ? window.handle & ~platform::x11::kProcessWindowBit : window.handle);
+            window.found = platform::x11::ipcFindNode(data, length, native ? "pid" : "window",
+                                                      value, &window.node);
+        }
+        all = all && window.found;
     }
-    return true;
+    return all;
 }
 
-// Runs one command line; true when the compositor reports that every command in it succeeded.
-// A command refused changes nothing: the viewer goes on with the next request.
-bool runCommand(const char* command) {
-    std::size_t length = 0;
-    return exchange(platform::x11::kIpcRunCommand, command, nullptr, nullptr, &length) &&
-           length > 0 && platform::x11::ipcCommandsSucceeded(ipc.reply, length);
-}
-
-// What the tree is searched for: a window's node, by X window id or by process.
-struct NodeSearch {
-    const char* member;
-    std::uint32_t value;
-    bool found;
-    platform::x11::IpcNode node;
-};
-
-bool searchNode(const char* data, std::size_t length, void* context) {
-    NodeSearch& search = *static_cast<NodeSearch*>(context);
-    search.found =
-        platform::x11::ipcFindNode(data, length, search.member, search.value, &search.node);
-    return search.found;
-}
-
-// The window's node in the compositor's tree as it is now; false when the tree cannot be read
-// or does not hold it.
-bool findNode(platform::WindowHandle window, platform::x11::IpcNode* node) {
-    const bool native = (window & platform::x11::kProcessWindowBit) != 0;
-    NodeSearch search = {
-        native ? "pid" : "window",
-        static_cast<std::uint32_t>(native ? window & ~platform::x11::kProcessWindowBit : window),
-        false,
-        {}};
-    std::size_t held = 0;
-    if (!exchange(platform::x11::kIpcGetTree, "", searchNode, &search, &held) || !search.found) {
-        return false;
+// A tree read whole: what it says of the windows searched for is kept, and they are sought no
+// more.
+void takeTree() {
+    ipc.knownCount = ipc.searchedCount;
+    for (int i = 0; i < ipc.searchedCount; ++i) {
+        ipc.known[i] = ipc.sought[i];
     }
-    *node = search.node;
-    return true;
+    for (int i = ipc.searchedCount; i < ipc.soughtCount; ++i) {
+        ipc.sought[i - ipc.searchedCount] = ipc.sought[i];
+    }
+    ipc.soughtCount -= ipc.searchedCount;
+    ipc.searchedCount = -1;
+    ipc.treeRead = ipc.answered;
 }
 
-// The criteria that name a window: its X window id, or the process of a native window.
-int criteria(char* out, std::size_t size, platform::WindowHandle window) {
+// Reads the replies that have come, without waiting; gives the compositor up when it has let
+// requests wait too long. A connection the compositor closed (i3 restarted in place) is dropped,
+// and the next request connects again.
+void takeReplies() {
+    while (ipc.socket >= 0 && ipc.answered < ipc.sent) {
+        const std::uint32_t type = ipc.types[(ipc.answered + 1) % kMostUnanswered];
+        const bool tree = type == platform::x11::kIpcGetTree;
+        if (tree && ipc.searchedCount < 0) {
+            ipc.searchedCount = ipc.soughtCount;
+            for (int i = 0; i < ipc.searchedCount; ++i) {
+                ipc.sought[i].found = false;
+            }
+        }
+        std::size_t held = 0;
+        const IpcReceived received =
+            platform::x11::ipcReceive(ipc.socket, &ipc.reader, type, ipc.reply, sizeof ipc.reply,
+                                      tree ? searchTree : nullptr, nullptr, &held);
+        if (received == IpcReceived::kFailed) {
+            dropConnection();
+            return;
+        }
+        if (received == IpcReceived::kNothingMore) {
+            break;
+        }
+        ++ipc.answered;
+        ipc.answeringMs = platform::monotonicMs();
+        if (tree) {
+            takeTree();
+        }
+    }
+    if (ipc.answered < ipc.sent && platform::monotonicMs() >= ipc.answeringMs + kAnswerWithinMs) {
+        dropConnection();
+        ipc.failed = ipc.inLayout;
+    }
+}
+
+// Sends one request, connecting first when needed (again, once, when the connection turns out
+// to be closed): its number, or 0 when it could not be sent.
+unsigned long long sendRequest(std::uint32_t type, const char* payload) {
+    takeReplies();
+    for (int tries = 0; tries < 2; ++tries) {
+        if (!connectIpc()) {
+            return 0;
+        }
+        if (ipc.sent - ipc.answered >= kMostUnanswered - 1) {
+            dropConnection();
+            ipc.failed = ipc.inLayout;
+            return 0;
+        }
+        if (platform::x11::ipcSend(ipc.socket, type, payload)) {
+            if (ipc.answered == ipc.sent) {
+                ipc.answeringMs = platform::monotonicMs();
+            }
+            ++ipc.sent;
+            ipc.types[ipc.sent % kMostUnanswered] = type;
+            return ipc.sent;
+        }
+        dropConnection();
+    }
+    return 0;
+}
+
+// The criteria that name a window: its X window id, or the process of a native window; and
+// `more` of them.
+int criteria(char* out, std::size_t size, platform::WindowHandle window, const char* more) {
     if ((window & platform::x11::kProcessWindowBit) != 0) {
-        return std::snprintf(out, size, "[pid=%u]",
-                             static_cast<unsigned>(window & ~platform::x11::kProcessWindowBit));
+        return std::snprintf(out, size, "[pid=%u%s]",
+                             static_cast<unsigned>(window & ~platform::x11::kProcessWindowBit),
+                             more);
     }
-    return std::snprintf(out, size, "[id=%lu]", static_cast<unsigned long>(window));
+    return std::snprintf(out, size, "[id=%lu%s]", static_cast<unsigned long>(window), more);
 }
 
-bool runFor(platform::WindowHandle window, const char* what) {
+// Runs a command for one window; its request's number, or 0. A command refused changes nothing:
+// the phases read back what it did.
+unsigned long long runFor(platform::WindowHandle window, const char* what,
+                          const char* moreCriteria = "") {
     char command[kCommandSize];
-    const int named = criteria(command, sizeof command, window);
+    const int named = criteria(command, sizeof command, window, moreCriteria);
     std::snprintf(command + named, sizeof command - named, " %s", what);
-    return runCommand(command);
+    return sendRequest(platform::x11::kIpcRunCommand, command);
+}
+
+// Whether a tree on its way, asked after request `after`, will say what it holds of the window
+// sought at `index`: one whose reading has not begun searches for every window sought, the one
+// being read only for those sought from its start.
+bool treeOnItsWayTells(unsigned long long after, int index) {
+    if (ipc.treeAsked <= after || ipc.treeAsked <= ipc.answered) {
+        return false;
+    }
+    const bool newestBeingRead = ipc.searchedCount >= 0 && ipc.treeAsked == ipc.answered + 1;
+    return !newestBeingRead || index < ipc.searchedCount;
 }
 
 // The parent of a process, from /proc; 0 when it cannot be read.
@@ -220,52 +309,111 @@ bool connectTilingIpc() {
 }
 
 bool tilingIpcAnswers() {
+    takeReplies();
     return connectIpc();
 }
 
-void retryTilingIpc() {
+void tilingLayoutBegins() {
+    ipc.inLayout = true;
     ipc.failed = false;
+}
+
+void tilingLayoutEnds() {
+    ipc.inLayout = false;
+    ipc.failed = false;
+}
+
+void takeTilingReplies() {
+    takeReplies();
+}
+
+int tilingReplyDescriptor() {
+    return ipc.answered < ipc.sent ? ipc.socket : -1;
+}
+
+long long tilingGiveUpMs() {
+    return ipc.answered < ipc.sent ? ipc.answeringMs + kAnswerWithinMs : LLONG_MAX;
+}
+
+bool tilingAwaiting(unsigned long long request) {
+    return request > ipc.answered;
 }
 
 std::uint32_t nativeTerminalProcess() {
     return backend.tilingIpc ? ipc.terminalProcess : 0;
 }
 
-void tilingMinimize(WindowHandle window) {
-    runFor(window, "move scratchpad");
+unsigned long long tilingMinimize(WindowHandle window) {
+    return runFor(window, "move scratchpad");
 }
 
-void tilingShow(WindowHandle window) {
-    runFor(window, "scratchpad show");
+unsigned long long tilingShow(WindowHandle window) {
+    return runFor(window, "scratchpad show");
 }
 
-bool tilingNode(WindowHandle window, IpcNode* node) {
-    return findNode(window, node);
-}
-
-bool tilingHidden(WindowHandle window) {
-    const bool native = (window & kProcessWindowBit) != 0;
-    IpcNode node;
-    if ((native || !ipc.treeWithoutVisibility) && findNode(window, &node)) {
-        ipc.treeWithoutVisibility = node.visible < 0;
-        if (node.visible >= 0) {
-            return node.visible == 0;
-        }
-    }
-    // NOTE: i3 says nothing of it in its tree, but unmaps the windows it does not show.
-    return !native && !isViewable(static_cast<Window>(window));
-}
-
-void tilingMove(WindowHandle window, int left, int top, int width, int height) {
+unsigned long long tilingMove(WindowHandle window, int left, int top, int width, int height) {
     char placement[kCommandSize];
     std::snprintf(placement, sizeof placement,
                   "floating enable, border none, resize set %d %d, move absolute position %d %d",
                   width > 0 ? width : 1, height > 0 ? height : 1, left, top);
-    runFor(window, placement);
+    return runFor(window, placement);
 }
 
 void tilingFocus(WindowHandle window) {
-    runFor(window, "focus");
+    // NOTE: focusing a window in the scratchpad shows it. Hidden there, sway's window is on no
+    // workspace and i3's on "__i3_scratch": neither matches, and the command changes nothing.
+    runFor(window, "focus", " workspace=\"^(?!__i3_scratch$)\"");
+}
+
+TreeAnswer tilingNode(WindowHandle window, unsigned long long after, IpcNode* node) {
+    takeReplies();
+    if (ipc.treeRead > after) {
+        for (int i = 0; i < ipc.knownCount; ++i) {
+            if (ipc.known[i].handle == window) {
+                *node = ipc.known[i].node;
+                return ipc.known[i].found ? TreeAnswer::kFound : TreeAnswer::kAbsent;
+            }
+        }
+    }
+    int index = 0;
+    while (index < ipc.soughtCount && ipc.sought[index].handle != window) {
+        ++index;
+    }
+    if (index == ipc.soughtCount) {
+        if (ipc.soughtCount == kMostSought) {
+            return TreeAnswer::kUnavailable;
+        }
+        ipc.sought[ipc.soughtCount++] = Sought{window, false, {}};
+    }
+    if (!treeOnItsWayTells(after, index)) {
+        const unsigned long long asked = sendRequest(kIpcGetTree, "");
+        if (asked == 0) {
+            return TreeAnswer::kUnavailable;
+        }
+        ipc.treeAsked = asked;
+    }
+    return TreeAnswer::kWaiting;
+}
+
+TreeAnswer tilingHidden(WindowHandle window, unsigned long long after, bool* hidden) {
+    const bool native = (window & kProcessWindowBit) != 0;
+    if (native || !ipc.treeWithoutVisibility) {
+        IpcNode node;
+        const TreeAnswer answer = tilingNode(window, after, &node);
+        if (answer == TreeAnswer::kWaiting) {
+            return answer;
+        }
+        if (answer == TreeAnswer::kFound) {
+            ipc.treeWithoutVisibility = node.visible < 0;
+        }
+        if (answer == TreeAnswer::kFound && node.visible >= 0) {
+            *hidden = node.visible == 0;
+            return answer;
+        }
+    }
+    // NOTE: i3 says nothing of it in its tree, but unmaps the windows it does not show.
+    *hidden = !native && !isViewable(static_cast<Window>(window));
+    return TreeAnswer::kFound;
 }
 
 }  // namespace platform::x11

@@ -1,8 +1,6 @@
 #include "platform/x11/tiling_ipc_message.h"
 
-#include <poll.h>
 #include <sys/socket.h>
-#include <time.h>
 
 #include <cerrno>
 #include <cstring>
@@ -221,107 +219,95 @@ namespace {
 // next, so that no node is cut in two for good.
 constexpr std::size_t kSearchOverlap = 16384;
 
-long long monotonicMs() {
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
-}
-
-bool sendAll(int socket, const char* data, std::size_t length) {
-    while (length > 0) {
-        const ssize_t sent = send(socket, data, length, MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR) {
-            continue;
-        }
-        if (sent <= 0) {
-            return false;
-        }
-        data += sent;
-        length -= static_cast<std::size_t>(sent);
-    }
-    return true;
-}
-
-// Reads what there is, up to `length` bytes, once the socket has some before `deadline`;
-// 0 when the peer closed, stalled past the deadline or failed.
-std::size_t receiveSome(int socket, char* into, std::size_t length, long long deadline) {
+// Reads what there is now, up to `length` bytes: their number; 0 when nothing is there, -1 when
+// the peer closed or the read failed.
+long receiveNow(int socket, char* into, std::size_t length) {
     for (;;) {
-        const long long left = deadline - monotonicMs();
-        pollfd ready = {socket, POLLIN, 0};
-        const int polled = left > 0 ? poll(&ready, 1, static_cast<int>(left)) : 0;
-        if (polled < 0 && errno == EINTR) {
-            continue;
-        }
-        if (polled <= 0) {
-            return 0;
-        }
-        const ssize_t got = recv(socket, into, length, 0);
+        const ssize_t got = recv(socket, into, length, MSG_DONTWAIT);
         if (got < 0 && errno == EINTR) {
             continue;
         }
-        return got > 0 ? static_cast<std::size_t>(got) : 0;
-    }
-}
-
-bool receiveAll(int socket, char* into, std::size_t length, long long deadline) {
-    while (length > 0) {
-        const std::size_t got = receiveSome(socket, into, length, deadline);
-        if (got == 0) {
-            return false;
+        if (got < 0) {
+            return errno == EAGAIN || errno == EWOULDBLOCK ? 0 : -1;
         }
-        into += got;
-        length -= got;
+        return got > 0 ? static_cast<long>(got) : -1;
     }
-    return true;
 }
 
 }  // namespace
 
 namespace platform::x11 {
 
-bool ipcExchange(int socket, std::uint32_t type, const char* payload, char* buffer,
-                 std::size_t capacity, int timeoutMs, IpcSearch search, void* context,
-                 std::size_t* held) {
-    *held = 0;
-    const long long deadline = monotonicMs() + timeoutMs;
+bool ipcSend(int socket, std::uint32_t type, const char* payload) {
     const std::size_t length = std::strlen(payload);
-    char header[kIpcHeaderSize];
-    writeIpcHeader(header, type, static_cast<std::uint32_t>(length));
-    std::uint32_t replyType = 0;
-    std::uint32_t replyLength = 0;
-    if (!sendAll(socket, header, sizeof header) || !sendAll(socket, payload, length) ||
-        !receiveAll(socket, header, sizeof header, deadline) ||
-        !readIpcHeader(header, &replyType, &replyLength)) {
+    char message[kIpcHeaderSize + 1024];
+    if (length >= sizeof message - kIpcHeaderSize) {
         return false;
     }
-    const bool searching = search != nullptr && replyType == type;
-    bool found = false;
-    std::size_t filled = 0;
-    std::size_t remaining = replyLength;
-    while (remaining > 0) {
-        if (filled == capacity) {
+    writeIpcHeader(message, type, static_cast<std::uint32_t>(length));
+    std::memcpy(message + kIpcHeaderSize, payload, length + 1);  // its end too, never sent
+    const std::size_t whole = kIpcHeaderSize + length;
+    for (;;) {
+        // A socket that takes a part of it only takes a part because it is full: given up.
+        const ssize_t sent = send(socket, message, whole, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent < 0 && errno == EINTR) {
+            continue;
+        }
+        return sent == static_cast<ssize_t>(whole);
+    }
+}
+
+IpcReceived ipcReceive(int socket, IpcReader* reader, std::uint32_t expected, char* buffer,
+                       std::size_t capacity, IpcSearch search, void* context, std::size_t* held) {
+    IpcReader& r = *reader;
+    *held = 0;
+    while (r.headerRead < kIpcHeaderSize) {
+        const long got = receiveNow(socket, r.header + r.headerRead, kIpcHeaderSize - r.headerRead);
+        if (got <= 0) {
+            return got == 0 ? IpcReceived::kNothingMore : IpcReceived::kFailed;
+        }
+        r.headerRead += static_cast<std::size_t>(got);
+        if (r.headerRead < kIpcHeaderSize) {
+            continue;
+        }
+        std::uint32_t length = 0;
+        if (!readIpcHeader(r.header, &r.type, &length) || r.type != expected) {
+            return IpcReceived::kFailed;
+        }
+        r.remaining = length;
+        r.filled = 0;
+        r.found = false;
+    }
+    const bool searching = search != nullptr;
+    while (r.remaining > 0) {
+        if (r.filled == capacity) {
             // Full: a search goes on with the last part of this stretch; anything else is
             // read to the end and dropped.
             const std::size_t kept =
-                searching && !found && capacity > kSearchOverlap ? kSearchOverlap : 0;
+                searching && !r.found && capacity > kSearchOverlap ? kSearchOverlap : 0;
             std::memmove(buffer, buffer + capacity - kept, kept);
-            filled = kept;
+            r.filled = kept;
         }
-        const std::size_t want = remaining < capacity - filled ? remaining : capacity - filled;
-        const std::size_t got = receiveSome(socket, buffer + filled, want, deadline);
-        if (got == 0) {
-            return false;
+        const std::size_t room = capacity - r.filled;
+        const long got =
+            receiveNow(socket, buffer + r.filled, r.remaining < room ? r.remaining : room);
+        if (got <= 0) {
+            return got == 0 ? IpcReceived::kNothingMore : IpcReceived::kFailed;
         }
-        filled += got;
-        remaining -= got;
-        if (searching && !found && (filled == capacity || remaining == 0)) {
-            found = search(buffer, filled, context);
+        r.filled += static_cast<std::size_t>(got);
+        r.remaining -= static_cast<std::uint32_t>(got);
+        if (searching && !r.found && (r.filled == capacity || r.remaining == 0)) {
+            r.found = search(buffer, r.filled, context);
         }
     }
-    if (replyType == type && !searching && replyLength <= capacity) {
-        *held = replyLength;
+    std::uint32_t length = 0;
+    std::uint32_t type = 0;
+    readIpcHeader(r.header, &type, &length);
+    if (!searching && length <= capacity) {
+        *held = length;
     }
-    return true;
+    r.headerRead = 0;
+    return IpcReceived::kReply;
 }
 
 }  // namespace platform::x11

@@ -42,15 +42,32 @@ bool ipcFindNode(const char* tree, std::size_t length, const char* member, std::
 // Looks at a stretch of a reply as it is read; true once it has found what it looks for.
 using IpcSearch = bool (*)(const char* data, std::size_t length, void* context);
 
-// Sends one message on `socket` and reads its reply to the end within `timeoutMs` in all, however
-// it arrives. Without `search` the reply is kept in `buffer` (its length in `*held`; 0 when it is
-// longer than `capacity` or of another type). With one, a reply longer than the buffer is read
+// Sends one message whole without waiting; false when it cannot go whole now: the peer closed,
+// or its socket takes nothing more (a compositor that stopped reading).
+bool ipcSend(int socket, std::uint32_t type, const char* payload);
+
+// A reply read as it arrives, over as many looks as it takes. Zeroed, it waits for a header.
+struct IpcReader {
+    char header[kIpcHeaderSize];
+    std::size_t headerRead;
+    std::uint32_t type;
+    std::uint32_t remaining;  // the payload's bytes not yet read
+    std::size_t filled;       // the payload's bytes in the buffer
+    bool found;
+};
+
+enum class IpcReceived {
+    kNothingMore,  // all the socket holds now is read; the reply goes on later
+    kReply,        // a whole reply is read (the reader then waits for the next one)
+    kFailed,       // the peer closed, failed, or answered out of step: the connection is done
+};
+
+// Reads from `socket`, without waiting, what it holds of the reply to a request of type
+// `expected`, up to the reply's end. With `search`, a reply longer than the buffer is read
 // through it: each stretch is searched while it is in the buffer, the last part of it kept for
-// a node that runs across the next read, until the search has found what it looks for. False
-// when the exchange failed (the peer closed, stalled, or answered out of step): the connection is
-// then of no more use.
-bool ipcExchange(int socket, std::uint32_t type, const char* payload, char* buffer,
-                 std::size_t capacity, int timeoutMs, IpcSearch search, void* context,
-                 std::size_t* held);
+// a node that runs across the next read, until the search has found what it looks for. Without
+// one, a reply that fits is kept in `buffer`, its length in `*held` (0 otherwise).
+IpcReceived ipcReceive(int socket, IpcReader* reader, std::uint32_t expected, char* buffer,
+                       std::size_t capacity, IpcSearch search, void* context, std::size_t* held);
 
 }  // namespace platform::x11

@@ -163,6 +163,11 @@ Request advanceWindow(WindowRecord& record, const WindowView& view, const Desk& 
         record.phase = Phase::kGone;
         return Request::kNone;
     }
+    // Neither asked again nor refused before the compositor has answered what it was asked:
+    // a slow one is not a refusing one.
+    if (view.awaiting && !view.placed) {
+        return Request::kNone;
+    }
     switch (record.phase) {
         case Phase::kHiding:
             // A restore or a move waits for the minimize: taken for done before it, it would be
@@ -225,7 +230,10 @@ bool needsDeskTree(const WindowRecord& record, const Desk& desk, long long nowMs
     }
     const bool aboutToShow =
         record.restoreWanted && (record.phase == Phase::kIdle || record.phase == Phase::kHidden);
-    const bool lookingBack = record.phase == Phase::kMoving && nowMs >= record.nextMs;
+    const bool lastLook =
+        record.attempt + 1 >= attempts(desk) && nowMs >= record.movedAtMs + kTakenWithinMs;
+    const bool lookingBack =
+        record.phase == Phase::kMoving && nowMs >= record.nextMs && (desk.native || lastLook);
     return aboutToShow || lookingBack;
 }
 

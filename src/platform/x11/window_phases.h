@@ -45,6 +45,9 @@ struct WindowView {
     bool listed;        // in the window manager's client list, or it keeps none
     bool placed;        // at the rectangle asked for
     bool hiddenByDesk;  // sway / i3 keep it in the scratchpad
+    // sway / i3 have not yet answered what was asked about it (a command, or their tree): the
+    // window waits for the reply, which comes as news, or for the compositor to be given up.
+    bool awaiting;
 };
 
 // How the desktop takes requests: the rows of the table that tell desktops apart.
@@ -99,7 +102,8 @@ Request advanceWindow(WindowRecord& record, const WindowView& view, const Desk& 
                       long long nowMs);
 
 // Whether the next advanceWindow needs the compositor's tree (the scratchpad, or a native
-// window's place): asked only then, since a stopped compositor answers nothing.
+// window's place): asked only then, since reading it takes a while. An X window's place is read
+// from the X server; its tree is needed only to tell a move refused from a window out of sight.
 bool needsDeskTree(const WindowRecord& record, const Desk& desk, long long nowMs);
 
 // The window needs nothing more of this layout.
