@@ -266,8 +266,10 @@ class ConsoleSession:
             xtool(self.display, "xdotool", "windowfocus", "--sync", str(window))
 
     def exit_code(self, timeout=15.0):
-        self.wait_until(lambda: os.path.exists(self.code_file) and
-                        open(self.code_file).read().strip() != "", timeout)
+        """The viewer's exit code, or None when it has not ended within `timeout`."""
+        if not self.wait_until(lambda: os.path.exists(self.code_file) and
+                               open(self.code_file).read().strip() != "", timeout):
+            return None
         with open(self.code_file) as code:
             return int(code.read().strip())
 

@@ -146,9 +146,11 @@ class VlcGrid:
             session.console_output()[-400:])
         return cells
 
-    def wait_for_grid_and_pictures(self, screenshot):
-        width, height = GEOMETRY[2:4]
-        cells = {n: (x, y) for n, (x, y, _, _) in self.wait_for_grid().items()}
+    def wait_for_grid_and_pictures(self, screenshot, divisor=1, players=(1, 2, 3, 4)):
+        """The grid at `divisor`, and a picture in the cells of `players`."""
+        width, height = GEOMETRY[2] // divisor, GEOMETRY[3] // divisor
+        cells = {n: (x, y) for n, (x, y, _, _) in self.wait_for_grid(divisor).items()
+                 if n in players}
         session = self.session
 
         # Wait for the four pictures to play, and keep what the operator sees.
@@ -233,13 +235,17 @@ def test_four_vlc_players_in_the_grid_titled_and_stopped_by_status_records(deskt
         os.kill(killed, signal.SIGKILL)
         assert session.wait_until(lambda: vlc_players(session).get(3) not in (None, killed), 10)
         grid.players = vlc_players(session)
-        grid.wait_for_grid(divisor=2)
+        # Back in its cell, and playing: the new VLC took the keyboard when its video started.
+        grid.wait_for_grid_and_pictures(os.path.join(
+            ARTIFACTS, f"{release}grid-vlc-restarted{'' if desktop is None else '-' + desktop}.png"),
+            divisor=2, players=(3,))
         assert b"Player 3 (udp://@127.0.0.1:%d) ended by signal 9" % (grid.base + 43) in \
             session.console_output()
 
-        # The new VLC takes the keyboard when its video starts: the operator clicks the console.
+        # The operator clicks the console where a player kept the keyboard, and types Enter.
         session.type_keys("Return")
-        assert session.exit_code(20) == 0
+        assert session.exit_code(20) == 0, (session.focus(), session.console_window(),
+                                            session.console_output()[-400:])
         assert session.console_output().endswith(b"Exiting\r\r\n")
         assert all(not os.path.exists(f"/proc/{pid}") for pid in grid.players.values())
     finally:
