@@ -42,11 +42,12 @@ constexpr std::size_t kStatSize = 512;
 // The windows a tree is searched for at once: the four players and the console, and room.
 constexpr int kMostSought = 8;
 
-// A window looked for in the tree, and what the tree said of it.
+// A window looked for in the tree, and what the tree numbered `tree` said of it.
 struct Sought {
     WindowHandle handle;
     bool found;
     IpcNode node;
+    unsigned long long tree;
 };
 
 struct TilingIpc {
@@ -69,22 +70,20 @@ struct TilingIpc {
     // When the compositor last showed it was answering: its last reply, or the request sent
     // when none was waiting.
     long long answeringMs;
-    // The newest request for the tree, and the newest tree read whole.
+    // The newest request for the tree.
     unsigned long long treeAsked;
-    unsigned long long treeRead;
     // The windows the trees on their way are searched for; the first `searchedCount` since the
     // start of the one being read (-1 while none is).
     Sought sought[kMostSought];
     int soughtCount;
     int searchedCount;
-    // What the tree numbered treeRead said of the windows it was searched for.
+    // What the newest tree searched for each window said of it.
     Sought known[kMostSought];
-    int knownCount;
     platform::x11::IpcReader reader;
     char reply[kReplySize];
 };
 
-TilingIpc ipc = {-1, false, false, false, 0, 0, 0, {}, 0, 0, 0, {}, 0, -1, {}, 0, {}, {}};
+TilingIpc ipc = {-1, false, false, false, 0, 0, 0, {}, 0, 0, {}, 0, -1, {}, {}, {}};
 
 // The connection is given up: what was on its way will not be answered.
 void dropConnection() {
@@ -163,19 +162,27 @@ bool searchTree(const char* data, std::size_t length, void* /*context*/) {
     return all;
 }
 
-// A tree read whole: what it says of the windows searched for is kept, and they are sought no
-// more.
+// A tree read whole: what it says of the windows searched for is kept, each in place of what an
+// older tree said of it (or of the window an older tree was searched for longest ago), and they
+// are sought no more.
 void takeTree() {
-    ipc.knownCount = ipc.searchedCount;
     for (int i = 0; i < ipc.searchedCount; ++i) {
-        ipc.known[i] = ipc.sought[i];
+        Sought* kept = &ipc.known[0];
+        for (Sought& known : ipc.known) {
+            if (known.handle == ipc.sought[i].handle) {
+                kept = &known;
+                break;
+            }
+            kept = known.tree < kept->tree ? &known : kept;
+        }
+        *kept = ipc.sought[i];
+        kept->tree = ipc.answered;
     }
     for (int i = ipc.searchedCount; i < ipc.soughtCount; ++i) {
         ipc.sought[i - ipc.searchedCount] = ipc.sought[i];
     }
     ipc.soughtCount -= ipc.searchedCount;
     ipc.searchedCount = -1;
-    ipc.treeRead = ipc.answered;
 }
 
 // Reads the replies that have come, without waiting; gives the compositor up when it has let
@@ -367,12 +374,10 @@ void tilingFocus(WindowHandle window) {
 
 TreeAnswer tilingNode(WindowHandle window, unsigned long long after, IpcNode* node) {
     takeReplies();
-    if (ipc.treeRead > after) {
-        for (int i = 0; i < ipc.knownCount; ++i) {
-            if (ipc.known[i].handle == window) {
-                *node = ipc.known[i].node;
-                return ipc.known[i].found ? TreeAnswer::kFound : TreeAnswer::kAbsent;
-            }
+    for (const Sought& known : ipc.known) {
+        if (known.handle == window && known.tree > after) {
+            *node = known.node;
+            return known.found ? TreeAnswer::kFound : TreeAnswer::kAbsent;
         }
     }
     int index = 0;
@@ -383,7 +388,7 @@ TreeAnswer tilingNode(WindowHandle window, unsigned long long after, IpcNode* no
         if (ipc.soughtCount == kMostSought) {
             return TreeAnswer::kUnavailable;
         }
-        ipc.sought[ipc.soughtCount++] = Sought{window, false, {}};
+        ipc.sought[ipc.soughtCount++] = Sought{window, false, {}, 0};
     }
     if (!treeOnItsWayTells(after, index)) {
         const unsigned long long asked = sendRequest(kIpcGetTree, "");
