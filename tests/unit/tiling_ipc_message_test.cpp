@@ -1,5 +1,5 @@
-// The messages of the sway / i3 IPC: the frame around them, what a reply to a command says, the
-// window's node in the tree, and the viewer's side of the connection, which never waits.
+// The messages of the sway / i3 IPC: the frame around them, the window's node in the tree, and the
+// viewer's side of the connection, which never waits.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -15,12 +15,6 @@
 
 namespace {
 
-using platform::x11::ipcCommandsSucceeded;
-
-bool succeeded(const std::string& reply) {
-    return ipcCommandsSucceeded(reply.data(), reply.size());
-}
-
 TEST(TilingIpcMessage, TheHeaderIsTheMagicStringTheLengthAndTheType) {
     char header[platform::x11::kIpcHeaderSize];
     platform::x11::writeIpcHeader(header, platform::x11::kIpcRunCommand, 0x01020304);
@@ -34,35 +28,6 @@ TEST(TilingIpcMessage, TheHeaderIsTheMagicStringTheLengthAndTheType) {
     EXPECT_EQ(length, 0x01020304u);
     header[0] = 'I';
     EXPECT_FALSE(platform::x11::readIpcHeader(header, &type, &length));
-}
-
-TEST(TilingIpcMessage, ACommandSucceededOnlyWhenEveryPartDid) {
-    EXPECT_TRUE(succeeded(R"([{"success":true}])"));
-    EXPECT_TRUE(succeeded("[ { \"success\" :\n true }, {\"success\": true} ]"));
-    EXPECT_FALSE(succeeded(R"([{"success":true},{"success":false,"parse_error":true}])"));
-    // sway answers a window its criteria match nowhere with an error of its own.
-    EXPECT_FALSE(succeeded(R"([{"success":false,"error":"No matching node."}])"));
-    // Nothing that says success is no success: an empty reply, another member, a value.
-    EXPECT_FALSE(succeeded("[]"));
-    EXPECT_FALSE(succeeded(""));
-    EXPECT_FALSE(succeeded(R"([{"successful":true}])"));
-    EXPECT_FALSE(succeeded(R"([{"error":"success"}])"));
-    // A message quoting the word, escaped quotes and all, is read past whole.
-    EXPECT_FALSE(succeeded(R"([{"success":false,"error":"\"success\": true"}])"));
-    EXPECT_TRUE(succeeded(R"([{"note":"say \"success\":false","success":true}])"));
-}
-
-TEST(TilingIpcMessage, AReplyCutShortIsNoSuccess) {
-    const std::string whole = R"([{"success":true},{"success":true}])";
-    for (std::size_t length = 0; length < whole.size() - 2; ++length) {
-        const std::string cut = whole.substr(0, length);
-        // Cut before the first "true" is complete, nothing says success.
-        if (length < std::strlen(R"([{"success":true)")) {
-            EXPECT_FALSE(succeeded(cut)) << cut;
-        }
-    }
-    EXPECT_FALSE(succeeded(R"([{"success":tr)"));
-    EXPECT_FALSE(succeeded(R"([{"success":true},{"succ)"));
 }
 
 // A window's node in sway's tree, as GET_TREE has it: its "rect" comes first, other rectangles

@@ -92,8 +92,17 @@ void dropConnection() {
     }
     ipc.socket = -1;
     ipc.answered = ipc.sent;
+    // The windows sought in trees that will not come ask again at their next look.
+    ipc.soughtCount = 0;
     ipc.searchedCount = -1;
     ipc.reader = platform::x11::IpcReader{};
+}
+
+// The compositor does not answer: given up for the layout on its way; outside one the next
+// request tries again.
+void giveUp() {
+    dropConnection();
+    ipc.failed = ipc.inLayout;
 }
 
 // Connected at once or not at all: a compositor's socket takes a connection without it (a
@@ -216,8 +225,7 @@ void takeReplies() {
         }
     }
     if (ipc.answered < ipc.sent && platform::monotonicMs() >= ipc.answeringMs + kAnswerWithinMs) {
-        dropConnection();
-        ipc.failed = ipc.inLayout;
+        giveUp();
     }
 }
 
@@ -230,8 +238,7 @@ unsigned long long sendRequest(std::uint32_t type, const char* payload) {
             return 0;
         }
         if (ipc.sent - ipc.answered >= kMostUnanswered - 1) {
-            dropConnection();
-            ipc.failed = ipc.inLayout;
+            giveUp();
             return 0;
         }
         if (platform::x11::ipcSend(ipc.socket, type, payload)) {

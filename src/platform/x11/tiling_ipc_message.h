@@ -21,10 +21,6 @@ void writeIpcHeader(char* header, std::uint32_t type, std::uint32_t length);
 // False when `header` does not start with the magic string.
 bool readIpcHeader(const char* header, std::uint32_t* type, std::uint32_t* length);
 
-// True when a reply to RUN_COMMAND says that every command succeeded: it holds at least one
-// "success" member, and each is true.
-bool ipcCommandsSucceeded(const char* payload, std::size_t length);
-
 // A window's node in a reply to GET_TREE: the rectangle it stands in, and whether the
 // compositor shows it (1), keeps it out of sight, in the scratchpad or on another workspace (0),
 // or does not say (-1: i3 has no "visible").
