@@ -14,6 +14,7 @@
 
 bool placementRefusalTold[kPlayerCount + 1];
 long long keyboardSettleUntilMs;
+long long keyboardSettleLatestMs;
 LayoutProgress layoutProgress;
 bool gridHidden;
 
@@ -95,7 +96,9 @@ void endLayout(bool tell) {
     } else {
         setPlayerTitle(layoutProgress.onlyPlayer, playerTable[layoutProgress.onlyPlayer].title);
     }
-    keyboardSettleUntilMs = platform::monotonicMs() + kKeyboardSettleMs;
+    const long long now = platform::monotonicMs();
+    keyboardSettleUntilMs = now + kKeyboardSettleMs;
+    keyboardSettleLatestMs = now + kKeyboardSettleLongestMs;
 }
 
 }  // namespace
@@ -213,10 +216,21 @@ void keepKeysOnConsole(unsigned keyboardNews) {
     if (keyboardSettleUntilMs == 0) {
         return;
     }
-    if (platform::monotonicMs() >= keyboardSettleUntilMs) {
+    const long long now = platform::monotonicMs();
+    if (now >= keyboardSettleUntilMs) {
         platform::stopWatchingKeyboard();
         keyboardSettleUntilMs = 0;
     } else if ((keyboardNews & (platform::kPlayerTookKeys | platform::kConsoleLostKeys)) != 0) {
         platform::giveKeysTo(consoleWindow);
+        // Another player's video may start a while after this one's.
+        if (keyboardSettleUntilMs != kKeysHeldMs) {
+            long long until = now + kKeyboardSettleMs;
+            if (until > keyboardSettleLatestMs) {
+                until = keyboardSettleLatestMs;
+            }
+            if (until > keyboardSettleUntilMs) {
+                keyboardSettleUntilMs = until;
+            }
+        }
     }
 }

@@ -13,6 +13,10 @@ constexpr long long kLayoutBudgetMs = 4000;
 // with a key frame a second; five seconds also cover sources whose key frames come every two or
 // three seconds.
 constexpr long long kKeyboardSettleMs = 5000;
+// On a busy machine the players' videos start one after another, seconds apart: each time one
+// takes the keyboard within the settling time, it lasts five seconds from then, at most this
+// long after the layout. Past that, the operator's own choice stands whatever the players do.
+constexpr long long kKeyboardSettleLongestMs = 15000;
 
 // Windows the operator has been told the desktop would not place: entry 0 the console, 1 to 4
 // the players. Each is told once, not at every layout.
@@ -21,6 +25,8 @@ extern bool placementRefusalTold[kPlayerCount + 1];
 // Until when (monotonic milliseconds) the keyboard is kept on the console; 0 when it is not. A
 // layout on its way keeps it there until its grid stands, and five seconds more.
 extern long long keyboardSettleUntilMs;
+// The latest the settling time may be carried to: kKeyboardSettleLongestMs after the layout.
+extern long long keyboardSettleLatestMs;
 
 enum class LayoutStage { kNone, kPausing, kPlacing };
 

@@ -373,10 +373,12 @@ void watchKeyboard(WindowHandle console, const WindowHandle* players, int player
 
 void stopWatchingKeyboard() {
     record("stopWatchingKeyboard");
+    state.keyboardWatchEndedAtMs.push_back(state.nowMs);
 }
 
 void giveKeysTo(WindowHandle window) {
     record("giveKeys " + number(window));
+    state.keysGivenAtMs.push_back(state.nowMs);
 }
 
 unsigned handleWindowEvents() {

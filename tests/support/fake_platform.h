@@ -31,6 +31,9 @@ struct State {
     std::deque<std::pair<long long, unsigned>> windowNews;
     // The fake's clock, in milliseconds: it moves only by the viewer's sleeps.
     long long nowMs = 0;
+    // When the keyboard was given to a window, and when its watch ended, by that clock.
+    std::vector<long long> keysGivenAtMs;
+    std::vector<long long> keyboardWatchEndedAtMs;
     std::vector<platform::WindowInfo> windows;
 
     bool guardTaken = false;

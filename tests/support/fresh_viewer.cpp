@@ -26,6 +26,7 @@ void reset() {
     consoleWindow = 0;
     std::memset(placementRefusalTold, 0, sizeof placementRefusalTold);
     keyboardSettleUntilMs = 0;
+    keyboardSettleLatestMs = 0;
     layoutProgress = LayoutProgress{};
     gridHidden = false;
     std::memset(pictureWatches, 0, sizeof pictureWatches);
