@@ -36,6 +36,9 @@ constexpr const char kConsoleOutOfReach[] =
 // Players whose windows have not shown after a while; one entry each, then the line's end.
 constexpr const char kPlayersMissingStart[] = "Still waiting for the windows of players";
 constexpr const char kPlayerMissingFormat[] = " %d (udp://@%s:%d)";
+// A player started again whose window has not shown in a minute; told once a start.
+constexpr const char kPlayerWindowSlowFormat[] =
+    "Player %d (udp://@%s:%d) has shown no window for %d s: looking for it once a minute\r\n";
 // A window the desktop would not put where the layout asked, told once a window.
 constexpr const char kPlayerNotPlacedFormat[] =
     "The desktop did not place the window of player %d (udp://@%s:%d)\r\n";

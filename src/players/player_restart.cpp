@@ -83,6 +83,7 @@ void startAgain(int player, long long nowMs) {
     }
     slot.awaitedSinceMs = nowMs;
     slot.missingTold = false;
+    slot.slowLookTold = false;
 }
 
 struct WindowSearch {
@@ -108,10 +109,16 @@ long long lookEveryMs(long long waitedMs) {
 }
 
 // The window of a player started again, looked for as discovery looks at start: the window
-// manager's list first, every window after a while, the operator told after ten seconds.
+// manager's list first, every window after a while, the operator told after ten seconds and
+// again when the looks become once a minute.
 void lookForWindow(int player, long long nowMs) {
     PlayerSlot& slot = playerTable[player];
     const long long waited = nowMs - slot.awaitedSinceMs;
+    if (!slot.slowLookTold && waited >= kSteadyRunMs) {
+        slot.slowLookTold = true;
+        printFormatted(messages::kPlayerWindowSlowFormat, player, viewerSettings.IPADDRESS,
+                       streamPort(player), static_cast<int>(waited / kMsPerSecond));
+    }
     if (nowMs - slot.lookedAtMs < lookEveryMs(waited)) {
         return;
     }

@@ -295,7 +295,8 @@ TEST_F(MainLoop, APlayerThatKeepsEndingIsTriedLessOftenAndToldOnceAMinute) {
 
 // A player started again that never shows its window is looked for at every cycle in the window
 // manager's list for three seconds, then through every window once a second, and once a minute
-// after a minute: the walk through every window is many requests.
+// after a minute: the walk through every window is many requests. The operator hears of it after
+// ten seconds and when the looks slow down, once each.
 TEST_F(MainLoop, AWindowThatNeverShowsIsLookedForLessAndLessOften) {
     fake::state.processesStarted = 4;
     fake::state.endedProcesses = {{1003, -9}};
@@ -310,6 +311,16 @@ TEST_F(MainLoop, AWindowThatNeverShowsIsLookedForLessAndLessOften) {
     EXPECT_NEAR(static_cast<double>(lists.size() - walks), 30, 2);
     EXPECT_NEAR(static_cast<double>(walks), 57 + 2, 2);
     EXPECT_EQ(playerTable[3].window, 0u);
+    const std::string& output = fake::state.output;
+    const std::string waiting =
+        "Still waiting for the windows of players 3 (udp://@127.0.0.1:5043)";
+    const std::string slow =
+        "Player 3 (udp://@127.0.0.1:5043) has shown no window for 60 s: "
+        "looking for it once a minute\r\n";
+    ASSERT_NE(output.find(slow), std::string::npos) << output;
+    EXPECT_LT(output.find(waiting), output.find(slow));
+    EXPECT_EQ(output.find(waiting), output.rfind(waiting));
+    EXPECT_EQ(output.find(slow), output.rfind(slow));
 }
 
 TEST_F(MainLoop, ShutdownLeavesTheGroupEndsPlayersReleasesTheGuardAndSaysGoodbye) {
