@@ -190,6 +190,9 @@ void endPlacement();
 // After endPlacement: false when the desktop left the window elsewhere in that layout; true when
 // it is in place, gone or 0, and where the platform cannot tell.
 bool windowPlaced(WindowHandle window);
+// The window went with its player: what was kept of it for layouts is let go, so that no record
+// of it outlives it (the window system may give its number to a window of another program).
+void forgetWindow(WindowHandle window);
 
 void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).

@@ -333,6 +333,10 @@ bool samplePicture(WindowHandle window, PictureSample* sample) {
     return false;
 }
 
+void forgetWindow(WindowHandle window) {
+    record("forgetWindow " + number(window));
+}
+
 bool windowPlaced(WindowHandle window) {
     for (WindowHandle refused : state.unplaceableWindows) {
         if (refused == window) {

@@ -3,6 +3,7 @@ keys typed into the xterm, status records reaching the players, and every way ou
 import os
 import shutil
 import signal
+import subprocess
 import tempfile
 import time
 
@@ -515,6 +516,44 @@ def test_a_player_that_ends_comes_back_in_its_cell(session):
     session.type_keys("Return")
     assert session.exit_code() == 0
     assert session.running_players() == []
+
+
+def test_players_ending_while_hidden_each_comes_back_at_v(session):
+    """Players that end again and again while the grid is hidden come back minimized, and V puts
+    every new window in its cell, none told: what the viewer kept of the windows that went is let
+    go, so the windows there are never make room for one another."""
+    assert session.wait_for_grid()
+    console = session.console_window()
+    session.type_keys("h")
+    assert session.wait_until(lambda: not session.outer_geometry(console)[1], LAYOUT_SECONDS)
+    # Other programs start meanwhile and take the window numbers the players left (the X server
+    # gives a new client the lowest free range), so the new players' windows have new numbers.
+    others = []
+    try:
+        for _ in range(2):
+            killed = {n: (session.player_pid(n), session.player_window(n)) for n in range(1, 5)}
+            for pid, _ in killed.values():
+                os.kill(pid, signal.SIGKILL)
+            assert session.wait_until(lambda: all(
+                "geometry" not in xtool(session.display, "xwininfo", "-id", str(window))
+                for _, window in killed.values()), 5)
+            others += [subprocess.Popen(["xmessage", "-display", session.display, "other"])
+                       for _ in range(4)]
+            # Each new player is titled once its window is found (and minimized).
+            assert session.wait_until(lambda: all(
+                session.player_pid(n) != killed[n][0] and
+                f"title {session.grid_title(n)}" in session.player_log(n) for n in range(1, 5)),
+                LAYOUT_SECONDS + 5)
+        session.show_by_hand(console)
+        session.type_keys("v")
+        assert_layout_players(session, 1)
+        assert b"did not place" not in session.console_output()
+        session.type_keys("Return")
+        assert session.exit_code() == 0
+    finally:
+        for other in others:
+            other.kill()
+            other.wait(5)
 
 
 # The geometry is not checked: at the ends of the 32-bit range the windows go as far as the

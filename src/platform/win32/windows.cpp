@@ -188,6 +188,9 @@ bool windowPlaced(WindowHandle) {
     return true;
 }
 
+// Windows keeps nothing of a window between layouts.
+void forgetWindow(WindowHandle) {}
+
 void setWindowTitle(WindowHandle window, const char* title) {
     if (window != 0) {
         sendWithin(windowOf(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title));

@@ -30,7 +30,7 @@ using platform::x11::WindowRecord;
 using platform::x11::WindowView;
 
 constexpr long kIconicState = 3;
-// The players and the console, and a stale one or two at most.
+// The players and the console; the window of a player that ended is forgotten.
 constexpr int kMaxWindows = 8;
 // The largest character cell a terminal keeps its window to, in pixels.
 constexpr int kLargestCell = 48;
@@ -143,9 +143,11 @@ struct Placement {
 Placement placement;
 
 // Whether the entry holds nothing on its way: no request of this layout, no minimize waited for.
+// A window seen gone has nothing on its way.
 bool spare(const PlacedWindow& entry) {
-    return entry.handle == 0 || (settled(entry.record) && !entry.record.restoreWanted &&
-                                 !entry.record.moveWanted && !entry.record.minimizeOnItsWay);
+    return entry.handle == 0 || entry.record.phase == Phase::kGone ||
+           (settled(entry.record) && !entry.record.restoreWanted && !entry.record.moveWanted &&
+            !entry.record.minimizeOnItsWay);
 }
 
 // The window's entry; a new one takes a free entry, else one that holds nothing on its way.
@@ -495,6 +497,16 @@ void endPlacement() {
 bool windowPlaced(WindowHandle handle) {
     const PlacedWindow* entry = findEntry(handle);
     return entry == nullptr || entry->record.phase != Phase::kRefused;
+}
+
+// The five windows a viewer has at a time (four players, the console) then always find a free
+// entry among the eight.
+void forgetWindow(WindowHandle handle) {
+    for (PlacedWindow& entry : placement.windows) {
+        if (handle != 0 && entry.handle == handle) {
+            entry = PlacedWindow{};
+        }
+    }
 }
 
 }  // namespace platform
