@@ -41,6 +41,7 @@ namespace {
 
 void record(const std::string& call) {
     state.calls.push_back(call);
+    state.nowMs += state.callCostMs;
     if (state.echoOutputToStderr) {
         std::fprintf(stderr, "\n#call %s\n", call.c_str());
     }
@@ -67,6 +68,7 @@ void startConsole() {
 void writeConsole(const char* text, std::size_t length) {
     state.output.append(text, length);
     state.calls.push_back("write " + std::string(text, length));
+    state.written.emplace_back(state.nowMs, std::string(text, length));
     if (state.echoOutputToStderr) {
         std::fwrite(text, 1, length, stderr);
     }

@@ -31,6 +31,10 @@ struct State {
     std::deque<std::pair<long long, unsigned>> windowNews;
     // The fake's clock, in milliseconds: it moves only by the viewer's sleeps.
     long long nowMs = 0;
+    // What each call costs on that clock: a slow platform (a loaded desktop, a slow X server).
+    long long callCostMs = 0;
+    // Console output by when it was written, on that clock.
+    std::vector<std::pair<long long, std::string>> written;
     // When the keyboard was given to a window, and when its watch ended, by that clock.
     std::vector<long long> keysGivenAtMs;
     std::vector<long long> keyboardWatchEndedAtMs;

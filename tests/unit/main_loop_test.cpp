@@ -239,6 +239,38 @@ TEST_F(MainLoop, AStoppedDesktopHoldsNoCycle) {
     EXPECT_EQ(quitRequested.load(), 1);
 }
 
+// On a slow platform (each call costs 10 ms: a loaded desktop, a slow X server) a layout holds
+// the cycle only for the calls of one of its steps, never for the whole of it: while Y, V and H
+// come, a text line sent every cycle is printed within 250 ms of the one before, and the grid
+// still forms twice.
+TEST_F(MainLoop, ASlowPlatformHoldsTheCycleOnlyForOneStepOfALayout) {
+    fake::state.callCostMs = 10;
+    for (int line = 1; line <= 60; ++line) {
+        fake::state.datagrams.push_back({102, "line " + std::to_string(line) + "\r\n"});
+    }
+    std::vector<int> keys(60, 'x');
+    keys[0] = 'Y';
+    keys[20] = 'V';
+    keys[40] = 'H';
+    keys.push_back(13);
+    fake::state.keys.assign(keys.begin(), keys.end());
+    runMainLoop();
+    long long worst = 0;
+    long long last = -1;
+    int lines = 0;
+    for (const auto& [atMs, text] : fake::state.written) {
+        if (text.rfind("line ", 0) == 0) {
+            worst = last >= 0 && atMs - last > worst ? atMs - last : worst;
+            last = atMs;
+            ++lines;
+        }
+    }
+    EXPECT_EQ(lines, 60);
+    EXPECT_LE(worst, 250);
+    EXPECT_EQ(fake::callsStartingWith("move 14"),
+              (Calls{"move 14 240 135 240 135", "move 14 240 135 240 135"}));
+}
+
 // A player that ends (here killed) is told once, started again a second later on its stream,
 // and its new window put in its cell with the title it last had; while the grid is hidden (H)
 // the new window is minimized instead.
