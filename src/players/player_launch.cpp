@@ -136,8 +136,8 @@ void findWindows() {
             tellMissingPlayers();
         }
     }
-    // NOTE: some window managers leave a window out of their own list now and then (labwc):
-    // the console not found with the players is looked for once through every window.
+    // A window manager may leave a window out of its own list now and then: the console not
+    // found with the players is looked for once through every window.
     if (found == kPlayerCount && consoleWindow == 0) {
         int more = 0;
         platform::listTopLevelWindows(takeWindow, &more, true);

@@ -187,9 +187,9 @@ bool placePlayer(int player) {
         setPlayerTitle(player, slot.title);
         return true;
     }
-    // As the grid's own layout: minimized, shown again after the pause, then moved. NOTE: a
-    // window manager places a window it has just taken on its own way (mutter 50, after the
-    // first requests): the restore comes after that.
+    // As the grid's own layout: minimized, shown again after the pause, then moved. A window
+    // manager may place a window it has just taken its own way after the first requests: the
+    // restore comes after that.
     holdKeysOnConsole();
     platform::beginPlacement();
     platform::minimizeWindow(slot.window);
