@@ -292,16 +292,22 @@ void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
 // promise, tested with that platform.
 void minimizeWindow(WindowHandle window) {
     record("minimize " + number(window));
+    state.desk[window].minimized = true;
+    state.desk[window].minimizedAtMs = state.nowMs;
 }
 
 void restoreWindow(WindowHandle window) {
     record("restore " + number(window));
+    state.desk[window].minimized = false;
+    state.desk[window].restoredAtMs = state.nowMs;
 }
 
 void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
                 std::int64_t height) {
-    record("move " + number(window) + " " + std::to_string(left) + " " + std::to_string(top) + " " +
-           std::to_string(width) + " " + std::to_string(height));
+    const std::string rectangle = std::to_string(left) + " " + std::to_string(top) + " " +
+                                  std::to_string(width) + " " + std::to_string(height);
+    record("move " + number(window) + " " + rectangle);
+    state.desk[window].rectangle = rectangle;
 }
 
 void beginPlacement() {
@@ -323,6 +329,7 @@ void waitForWindowNews(long long untilMs) {
 
 void endPlacement() {
     record("endPlacement");
+    state.placementEndedAtMs = state.nowMs;
 }
 
 bool samplePicture(WindowHandle window, PictureSample* sample) {
@@ -350,6 +357,8 @@ bool windowPlaced(WindowHandle window) {
 
 void setWindowTitle(WindowHandle window, const char* title) {
     record("title " + number(window) + " " + title);
+    state.desk[window].title = title;
+    state.desk[window].titledAtMs = state.nowMs;
 }
 
 void sendKey(WindowHandle window, int virtualKey) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,17 @@ namespace fake {
 struct Datagram {
     platform::SocketHandle socket;
     std::string bytes;
+};
+
+// What the desktop shows of a window as the viewer's requests left it, on a desktop that carries
+// each out at once, with the fake's clock at the last of each.
+struct DeskWindow {
+    bool minimized = false;
+    std::string rectangle;  // "left top width height" of the last move; empty before one
+    std::string title;
+    long long minimizedAtMs = -1;
+    long long restoredAtMs = -1;
+    long long titledAtMs = -1;
 };
 
 struct State {
@@ -35,6 +47,8 @@ struct State {
     long long callCostMs = 0;
     // Console output by when it was written, on that clock.
     std::vector<std::pair<long long, std::string>> written;
+    std::map<platform::WindowHandle, DeskWindow> desk;
+    long long placementEndedAtMs = -1;
     // When the keyboard was given to a window, and when its watch ended, by that clock.
     std::vector<long long> keysGivenAtMs;
     std::vector<long long> keyboardWatchEndedAtMs;

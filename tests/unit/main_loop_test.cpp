@@ -57,9 +57,16 @@ protected:
     }
 };
 
+// How the desktop shows the window now: "minimized", or "shown" and where it was last moved.
+std::string shownAs(platform::WindowHandle window) {
+    const fake::DeskWindow& shown = fake::state.desk[window];
+    return shown.minimized ? "minimized" : "shown " + shown.rectangle;
+}
+
 // What each key does: Y toggles the size and lays the windows out, V lays them out at the size
-// there is, H hides them, Enter quits, anything else does nothing. Where the windows go is the
-// layout's own business (window_layout_test.cpp): a key does exactly what the layout does.
+// there is, H hides them, Enter quits, anything else does nothing. What each key leaves on the
+// desktop once its layout is over: the players in their cells at the size there is, all five
+// windows minimized, or the desktop as it was, untouched.
 TEST_F(MainLoop, KeysLayOutHideQuitOrDoNothing) {
     enum Does { kNothing, kLayout, kHide, kQuit };
     const struct {
@@ -72,22 +79,36 @@ TEST_F(MainLoop, KeysLayOutHideQuitOrDoNothing) {
         {91, kNothing, 1}, {65, kNothing, 1},  {'q', kNothing, 1}, {'x', kNothing, 1},
         {0, kNothing, 1},  {255, kNothing, 1}, {224, kNothing, 1}, {13, kQuit, 1},
     };
-    const auto callsDuring = [](auto action) {
-        const std::size_t from = fake::state.calls.size();
-        action();
-        followLayout(LLONG_MAX);
-        return Calls(fake::state.calls.begin() + static_cast<long>(from), fake::state.calls.end());
-    };
+    const platform::WindowHandle windows[] = {11, 12, 13, 14, 50};
     for (const auto& step : steps) {
-        const Calls byKey = callsDuring([&] { handleKey(step.key); });
-        Calls expected;
-        if (step.does == kLayout) {
-            expected = callsDuring([] { arrangeWindows(sizeDivisor); });
-        } else if (step.does == kHide) {
-            expected = callsDuring(hideWindows);
+        std::vector<std::string> before;
+        for (const platform::WindowHandle window : windows) {
+            before.push_back(shownAs(window));
         }
-        EXPECT_EQ(byKey, expected) << step.key;
-        EXPECT_FALSE(byKey.empty() && (step.does == kLayout || step.does == kHide)) << step.key;
+        const std::size_t callsBefore = fake::state.calls.size();
+        handleKey(step.key);
+        followLayout(LLONG_MAX);
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            const int width = 480 / step.divisorAfter;
+            const int height = 270 / step.divisorAfter;
+            const std::string cell = "shown " + std::to_string((player - 1) % 2 * width) + " " +
+                                     std::to_string((player - 1) / 2 * height) + " " +
+                                     std::to_string(width) + " " + std::to_string(height);
+            const std::string now = shownAs(windows[player - 1]);
+            if (step.does == kLayout) {
+                EXPECT_EQ(now, cell) << step.key;
+            } else if (step.does == kHide) {
+                EXPECT_EQ(now, "minimized") << step.key;
+            } else {
+                EXPECT_EQ(now, before[player - 1]) << step.key;
+            }
+        }
+        // The console is minimized by H, and left so by a layout until the operator shows it.
+        EXPECT_EQ(shownAs(50) == "minimized", step.does == kHide || before[4] == "minimized")
+            << step.key;
+        if (step.does == kNothing || step.does == kQuit) {
+            EXPECT_EQ(fake::state.calls.size(), callsBefore) << step.key;
+        }
         EXPECT_EQ(sizeDivisor, step.divisorAfter) << step.key;
         EXPECT_EQ(quitRequested.load(), step.does == kQuit ? 1 : 0) << step.key;
     }

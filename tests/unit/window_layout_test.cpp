@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -45,23 +46,29 @@ protected:
     }
 };
 
-TEST_F(WindowLayout, FullSizeInItsOrder) {
+// A whole layout leaves each player shown in its cell and titled with its stream, and the console
+// under the grid with the program's title. The keyboard is watched before any window is touched,
+// the players are shown again a pause after they were minimized, and titled once the desktop has
+// carried the layout out. (Each call costs a millisecond, so that the clock orders them.)
+TEST_F(WindowLayout, FullSizeLeavesEachWindowInItsCellTitled) {
+    fake::state.callCostMs = 1;
     layOut(1);
-    EXPECT_EQ(fake::state.calls,
-              (Calls{// first of all the keyboard is kept on the console
-                     "watchKeyboard 50 11 12 13 14", "beginPlacement", "minimize 11", "minimize 12",
-                     "minimize 13", "minimize 14",
-                     "title 50 rezerivove : Tarnvale Multi VLC Viewer", "move 50 0 570 960 200",
-                     // the pause is a wait on the window system, not a sleep
-                     "waitForWindowNews 100", "windowEvents", "restore 11", "restore 12",
-                     "restore 13", "restore 14",
-                     // asked for together; titled once the desktop has carried them out
-                     "move 11 0 0 480 270", "move 12 480 0 480 270", "move 13 0 270 480 270",
-                     "move 14 480 270 480 270", "endPlacement",
-                     "title 11 1: udp://@239.1.2.3:5041  Tarnvale",
-                     "title 12 2: udp://@239.1.2.3:5042  Tarnvale",
-                     "title 13 3: udp://@239.1.2.3:5043  Tarnvale",
-                     "title 14 4: udp://@239.1.2.3:5044  Tarnvale"}));
+    const std::vector<std::pair<platform::WindowHandle, std::string>> cells = {
+        {11, "0 0 480 270"}, {12, "480 0 480 270"}, {13, "0 270 480 270"}, {14, "480 270 480 270"}};
+    for (const auto& [window, cell] : cells) {
+        const fake::DeskWindow& shown = fake::state.desk[window];
+        EXPECT_FALSE(shown.minimized) << window;
+        EXPECT_EQ(shown.rectangle, cell) << window;
+        EXPECT_GE(shown.restoredAtMs - shown.minimizedAtMs, kLayoutSettleMs) << window;
+        EXPECT_GT(shown.titledAtMs, fake::state.placementEndedAtMs) << window;
+        EXPECT_EQ(shown.title, std::to_string(window - 10) + ": udp://@239.1.2.3:" +
+                                   std::to_string(5030 + window) + "  Tarnvale");
+    }
+    const fake::DeskWindow& console = fake::state.desk[50];
+    EXPECT_FALSE(console.minimized);
+    EXPECT_EQ(console.rectangle, "0 570 960 200");
+    EXPECT_EQ(console.title, "rezerivove : Tarnvale Multi VLC Viewer");
+    EXPECT_EQ(fake::state.calls.front(), "watchKeyboard 50 11 12 13 14");
 }
 
 TEST_F(WindowLayout, HalfSize) {
@@ -121,22 +128,22 @@ TEST_F(WindowLayout, StreamPortsAboveTheTopOfTheRangeAreNotWrapped) {
 }
 
 // A console whose window was not found is asked of as window 0, which every platform leaves
-// alone; everything else is as with one.
+// alone; the players are arranged as with one.
 TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
     layOut(1);
-    Calls expected = fake::state.calls;
-    for (std::string& call : expected) {
-        const std::size_t window = call.find(' ') + 1;
-        const bool last = call.size() == window + 2;
-        if (call.compare(window, 2, "50") == 0 && (last || call[window + 2] == ' ')) {
-            call.replace(window, 2, "0");
-        }
-    }
+    const std::map<platform::WindowHandle, fake::DeskWindow> withConsole = fake::state.desk;
     SetUp();
     consoleWindow = 0;
     layOut(1);
-    EXPECT_EQ(fake::state.calls, expected);
-    EXPECT_EQ(fake::callsStartingWith("move 0"), (Calls{"move 0 0 570 960 200"}));
+    for (platform::WindowHandle player = 11; player <= 14; ++player) {
+        const fake::DeskWindow& shown = fake::state.desk[player];
+        const fake::DeskWindow& before = withConsole.at(player);
+        EXPECT_EQ(shown.minimized, before.minimized);
+        EXPECT_EQ(shown.rectangle, before.rectangle);
+        EXPECT_EQ(shown.title, before.title);
+    }
+    EXPECT_EQ(fake::state.desk[0].rectangle, "0 570 960 200");
+    EXPECT_EQ(fake::state.desk.count(50), 0u);
 }
 
 // The operator learns once which window the desktop left elsewhere, and nothing of the others.
