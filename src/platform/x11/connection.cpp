@@ -101,6 +101,12 @@ bool windowManagerSupports(Atom request) {
     return false;
 }
 
+// An X client has one event mask a window, set here alone: what the keyboard watch and the
+// layout each want of the window now, together.
+void selectEvents(Window window) {
+    XSelectInput(backend.display, window, keyboardEventMask(window) | placementEventMask(window));
+}
+
 void lookUpLetterKeycodes() {
     for (int letter = 0; letter < 26; ++letter) {
         backend.letterKeycodes[letter] = XKeysymToKeycode(backend.display, XK_a + letter);

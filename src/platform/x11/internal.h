@@ -72,6 +72,9 @@ bool windowManagerRunning();
 bool windowManagerSupports(Atom request);
 // Loads the keyboard map and looks up the letters' key codes.
 void lookUpLetterKeycodes();
+// Asks for the events of `window` that the keyboard watch and the layout want of it now; the
+// one place the viewer sets a window's event mask.
+void selectEvents(Window window);
 
 // ---- window_list.cpp ---------------------------------------------------------------------------
 
@@ -92,8 +95,6 @@ long placementEventMask(Window window);
 
 // The events the keyboard watch reads, for this window.
 long keyboardEventMask(Window window);
-// Asks for the events both want of this window.
-void selectEvents(Window window);
 // The watch has news of the keyboard that no event brought (see watchKeyboard).
 bool keyboardNewsWaiting();
 

@@ -109,11 +109,6 @@ bool keyboardNewsWaiting() {
     return watch.watching && watch.playerWithKeys != None;
 }
 
-// An X client has one event mask a window: the keyboard watch's and the layout's together.
-void selectEvents(Window window) {
-    XSelectInput(backend.display, window, keyboardEventMask(window) | placementEventMask(window));
-}
-
 }  // namespace platform::x11
 
 namespace platform {
