@@ -9,15 +9,109 @@
 #include <X11/Xlib.h>
 
 #include <cstddef>
+#include <cstdint>
 
 #include "platform/platform.h"
 #include "platform/x11/tiling_ipc_message.h"
+#include "platform/x11/window_phases.h"
 
 namespace platform::x11 {
 
 constexpr int kMaxSupported = 512;
+constexpr int kMaxPlayers = 4;
 
-// What the viewer knows of the X server it is connected to.
+// ---- The keyboard watch (keyboard_watch.cpp) ----
+
+// Where the keyboard went among the console and the players, while it is watched.
+struct KeyboardWatch {
+    Window players[kMaxPlayers];
+    int playerCount;
+    // The console: an X window, or a native terminal named by its process.
+    platform::WindowHandle console;
+    // Whether a window manager was running when the watch began.
+    bool managed;
+    bool watching;
+    // The watched player that last received the keyboard and has not lost it since, or None.
+    Window playerWithKeys;
+    // The console lost the keyboard and has not had it back since.
+    bool consoleLostKeys;
+};
+
+// ---- The layout's windows (placement.cpp) ----
+
+// The players and the console; the window of a player that ended is forgotten.
+constexpr int kMaxWindows = 8;
+
+// A window a layout asks for, and where it stands.
+struct PlacedWindow {
+    platform::WindowHandle handle;  // 0 for a free entry
+    WindowRecord record;
+    int left, top, width, height;  // the outer rectangle asked for
+    // The client inside it, with the frame as it was when the move was asked.
+    int clientLeft, clientTop, clientWidth, clientHeight;
+    // The last request about it to sway or i3, and whether its last look waited on their reply.
+    unsigned long long request;
+    bool awaiting;
+};
+
+struct Placement {
+    PlacedWindow windows[kMaxWindows];
+    bool active;  // between beginPlacement and endPlacement
+};
+
+// ---- sway's and i3's IPC (tiling_ipc.cpp) ----
+
+// Replies to the viewer's commands are a few dozen bytes; the tree a few kilobytes a window, and
+// read through this buffer however long it is.
+constexpr std::size_t kReplySize = 65536;
+// More requests than this unanswered: the compositor is not reading them.
+constexpr unsigned long long kMostUnanswered = 32;
+// The windows a tree is searched for at once: the four players and the console, and room.
+constexpr int kMostSought = 8;
+
+// A window looked for in the tree, and what the tree numbered `tree` said of it.
+struct Sought {
+    WindowHandle handle;
+    bool found;
+    IpcNode node;
+    unsigned long long tree;
+};
+
+struct TilingIpc {
+    // -1 while not connected: the next request connects again.
+    int socket = -1;
+    // The compositor stopped answering, or could not be reached, in this layout: nothing more is
+    // asked of it until the next one. Outside a layout each request tries again.
+    bool failed;
+    bool inLayout;
+    // The tree read last said nothing of whether a window is shown (i3): the X server is asked
+    // instead, without reading the tree each time.
+    bool treeWithoutVisibility;
+    // The terminal the viewer runs in, when sway may have to place it as a native window.
+    std::uint32_t terminalProcess;
+    // Requests are numbered from 1 over the viewer's life, in the order sent: `sent` is the last
+    // one sent, `answered` the last one whose reply was read (or that went with its connection).
+    unsigned long long sent;
+    unsigned long long answered;
+    std::uint32_t types[kMostUnanswered];  // request n's type at n % kMostUnanswered
+    // When the compositor last showed it was answering: its last reply, or the request sent
+    // when none was waiting.
+    long long answeringMs;
+    // The newest request for the tree.
+    unsigned long long treeAsked;
+    // The windows the trees on their way are searched for; the first `searchedCount` since the
+    // start of the one being read (-1 while none is).
+    Sought sought[kMostSought];
+    int soughtCount;
+    int searchedCount = -1;
+    // What the newest tree searched for each window said of it.
+    Sought known[kMostSought];
+    IpcReader reader;
+    char reply[kReplySize];
+};
+
+// The backend's one record: what the viewer knows of the X server it is connected to, and the
+// state of each of its parts.
 struct X11State {
     Display* display;
     Window root;
@@ -52,6 +146,10 @@ struct X11State {
     Atom wmState;
     Atom utf8String;
     Atom i3SocketPath;
+
+    KeyboardWatch keyboard;
+    Placement placement;
+    TilingIpc ipc;
 };
 
 extern X11State backend;

@@ -9,24 +9,10 @@
 namespace {
 
 using platform::x11::backend;
+using platform::x11::KeyboardWatch;
+using platform::x11::kMaxPlayers;
 
-constexpr int kMaxPlayers = 4;
-
-struct KeyboardWatch {
-    Window players[kMaxPlayers];
-    int playerCount;
-    // The console: an X window, or a native terminal named by its process.
-    platform::WindowHandle console;
-    // Whether a window manager was running when the watch began.
-    bool managed;
-    bool watching;
-    // The watched player that last received the keyboard and has not lost it since, or None.
-    Window playerWithKeys;
-    // The console lost the keyboard and has not had it back since.
-    bool consoleLostKeys;
-};
-
-KeyboardWatch watch;
+KeyboardWatch& watch = backend.keyboard;
 
 Window consoleXWindow() {
     return (watch.console & platform::x11::kProcessWindowBit) != 0

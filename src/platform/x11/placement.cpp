@@ -24,14 +24,14 @@ namespace {
 using platform::x11::backend;
 using platform::x11::Desk;
 using platform::x11::Phase;
+using platform::x11::PlacedWindow;
+using platform::x11::Placement;
 using platform::x11::Request;
 using platform::x11::TreeAnswer;
 using platform::x11::WindowRecord;
 using platform::x11::WindowView;
 
 constexpr long kIconicState = 3;
-// The players and the console; the window of a player that ended is forgotten.
-constexpr int kMaxWindows = 8;
 // The largest character cell a terminal keeps its window to, in pixels.
 constexpr int kLargestCell = 48;
 
@@ -123,24 +123,7 @@ bool markedHidden(Window window) {
     return false;
 }
 
-// A window a layout asks for, and where it stands.
-struct PlacedWindow {
-    platform::WindowHandle handle;  // 0 for a free entry
-    WindowRecord record;
-    int left, top, width, height;  // the outer rectangle asked for
-    // The client inside it, with the frame as it was when the move was asked.
-    int clientLeft, clientTop, clientWidth, clientHeight;
-    // The last request about it to sway or i3, and whether its last look waited on their reply.
-    unsigned long long request;
-    bool awaiting;
-};
-
-struct Placement {
-    PlacedWindow windows[kMaxWindows];
-    bool active;  // between beginPlacement and endPlacement
-};
-
-Placement placement;
+Placement& placement = backend.placement;
 
 // Whether the entry holds nothing on its way: no request of this layout, no minimize waited for.
 // A window seen gone has nothing on its way.

@@ -26,64 +26,21 @@ using platform::WindowHandle;
 using platform::x11::backend;
 using platform::x11::IpcNode;
 using platform::x11::IpcReceived;
+using platform::x11::kMostSought;
+using platform::x11::kMostUnanswered;
+using platform::x11::kReplySize;
+using platform::x11::Sought;
+using platform::x11::TilingIpc;
 
 constexpr std::size_t kCommandSize = 256;
-// Replies to the viewer's commands are a few dozen bytes; the tree a few kilobytes a window, and
-// read through this buffer however long it is.
-constexpr std::size_t kReplySize = 65536;
 // Nothing is waited for: a request is sent and its reply read when it comes, in the cycle's wait.
 // A compositor that has answered nothing for this long while requests wait (stopped, a reload, a
 // GPU reset) is given up for the layout: its windows are then placed as under any window manager.
 constexpr long long kAnswerWithinMs = 500;
-// More requests than this unanswered: the compositor is not reading them.
-constexpr unsigned long long kMostUnanswered = 32;
 constexpr std::size_t kSocketPathSize = sizeof(sockaddr_un{}.sun_path);
 constexpr std::size_t kStatSize = 512;
-// The windows a tree is searched for at once: the four players and the console, and room.
-constexpr int kMostSought = 8;
 
-// A window looked for in the tree, and what the tree numbered `tree` said of it.
-struct Sought {
-    WindowHandle handle;
-    bool found;
-    IpcNode node;
-    unsigned long long tree;
-};
-
-struct TilingIpc {
-    // -1 while not connected: the next request connects again.
-    int socket;
-    // The compositor stopped answering, or could not be reached, in this layout: nothing more is
-    // asked of it until the next one. Outside a layout each request tries again.
-    bool failed;
-    bool inLayout;
-    // The tree read last said nothing of whether a window is shown (i3): the X server is asked
-    // instead, without reading the tree each time.
-    bool treeWithoutVisibility;
-    // The terminal the viewer runs in, when sway may have to place it as a native window.
-    std::uint32_t terminalProcess;
-    // Requests are numbered from 1 over the viewer's life, in the order sent: `sent` is the last
-    // one sent, `answered` the last one whose reply was read (or that went with its connection).
-    unsigned long long sent;
-    unsigned long long answered;
-    std::uint32_t types[kMostUnanswered];  // request n's type at n % kMostUnanswered
-    // When the compositor last showed it was answering: its last reply, or the request sent
-    // when none was waiting.
-    long long answeringMs;
-    // The newest request for the tree.
-    unsigned long long treeAsked;
-    // The windows the trees on their way are searched for; the first `searchedCount` since the
-    // start of the one being read (-1 while none is).
-    Sought sought[kMostSought];
-    int soughtCount;
-    int searchedCount;
-    // What the newest tree searched for each window said of it.
-    Sought known[kMostSought];
-    platform::x11::IpcReader reader;
-    char reply[kReplySize];
-};
-
-TilingIpc ipc = {-1, false, false, false, 0, 0, 0, {}, 0, 0, {}, 0, -1, {}, {}, {}};
+TilingIpc& ipc = backend.ipc;
 
 // The connection is given up: what was on its way will not be answered.
 void dropConnection() {
