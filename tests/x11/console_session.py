@@ -238,6 +238,21 @@ class ConsoleSession:
         tree = xtool(self.display, "swaymsg", "-t", "get_tree", "--raw", env=self.server.client_env)
         return find(json.loads(tree)) if tree.strip() else None
 
+    def sway_place(self, window):
+        """Where sway keeps the X window `window`: the names of the nodes down to it (a hidden
+        one is under "__i3_scratch"), whether it floats and is shown, and its rectangle."""
+        def path(node, names):
+            names = names + [str(node.get("name"))]
+            if node.get("window") == window:
+                return names, node.get("type"), node.get("visible"), node.get("rect")
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                found = path(child, names)
+                if found:
+                    return found
+            return None
+        tree = xtool(self.display, "swaymsg", "-t", "get_tree", "--raw", env=self.server.client_env)
+        return path(json.loads(tree), []) if tree.strip() else None
+
     def sway_visible(self, window):
         """Whether sway shows the X window `window`."""
         node = self.sway_node(lambda node: node.get("window") == window)

@@ -99,9 +99,13 @@ def assert_layout(session, divisor):
         return (viewable and (left, top) == console[:2] and abs(width - console[2]) < 20 and
                 abs(height - console[3]) < 30)
 
-    # The console is placed in its own time: after H its move waits for the minimize.
-    assert session.wait_until(in_place, LAYOUT_SECONDS), session.outer_geometry(
-        session.console_window())
+    # The console is placed in its own time: after H its move waits for the minimize. Where it
+    # failed: where the console stands, where sway keeps it, and what the console said.
+    assert session.wait_until(in_place, LAYOUT_SECONDS), (
+        session.outer_geometry(session.console_window()),
+        session.tiling() and session.server.window_manager_name == "sway" and
+        session.sway_place(session.console_window()),
+        session.console_output()[-600:])
 
 
 def test_grid_titles_and_keys(session):
