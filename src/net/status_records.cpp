@@ -7,6 +7,7 @@
 #include "control/messages.h"
 #include "players/player_contract.h"
 #include "players/player_table.h"
+#include "players/window_layout.h"
 
 ChannelState channelTable[kChannelCount + 1];
 int selectedChannel;
@@ -111,6 +112,7 @@ void finishChannel(int channel) {
     }
     if (slot97 != state.lastSlot97) {
         sendPlayerKey(channel, kPlayerKeyNext);
+        watchKeysAsVideoStarts();
         state.lastSlot97 = slot97;
     }
     if (!stop) {

@@ -25,6 +25,15 @@ constexpr long long kKeysHeldMs = LLONG_MAX;
 
 char titleText[platform::kWindowTitleSize];
 
+// Reports from now on where the keyboard goes among the console and the players.
+void startKeyboardWatch() {
+    platform::WindowHandle players[kPlayerCount];
+    for (int player = 1; player <= kPlayerCount; ++player) {
+        players[player - 1] = playerTable[player].window;
+    }
+    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
+}
+
 // Tells the operator the first time the desktop left window `slot` (0 the console, else that
 // player) elsewhere, so a grid that does not form is never a silent mystery. Each layout asks
 // every window again in full; the operator hears of a window once.
@@ -104,12 +113,24 @@ void endLayout(bool tell) {
 }  // namespace
 
 void holdKeysOnConsole() {
-    platform::WindowHandle players[kPlayerCount];
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        players[player - 1] = playerTable[player].window;
-    }
-    platform::watchKeyboard(consoleWindow, players, kPlayerCount);
+    startKeyboardWatch();
     keyboardSettleUntilMs = kKeysHeldMs;
+}
+
+void watchKeysAsVideoStarts() {
+    if (keyboardSettleUntilMs == kKeysHeldMs) {
+        return;  // held already, until a layout ends
+    }
+    if (keyboardSettleUntilMs == 0) {
+        startKeyboardWatch();
+    }
+    const long long now = platform::monotonicMs();
+    if (now + kKeyboardSettleMs > keyboardSettleUntilMs) {
+        keyboardSettleUntilMs = now + kKeyboardSettleMs;
+    }
+    if (now + kKeyboardSettleLongestMs > keyboardSettleLatestMs) {
+        keyboardSettleLatestMs = now + kKeyboardSettleLongestMs;
+    }
 }
 
 void arrangeWindows(int divisor) {

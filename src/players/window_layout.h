@@ -72,6 +72,11 @@ bool placePlayer(int player);
 // video starts, a while after it shows.
 void holdKeysOnConsole();
 
+// A player told to play its stream again starts its video anew, and VLC then takes the keyboard
+// as after a layout: the keyboard is kept on the console from now for the settling time (and
+// carried on as after a layout), unless a layout on its way holds it already.
+void watchKeysAsVideoStarts();
+
 // Takes what the window system said of the keyboard this cycle (handleWindowEvents' answer, 0
 // when it said nothing). For the settling time after a layout, a player that took the keyboard,
 // or a console that lost it to no window, gives it back to the console, so the operator's keys

@@ -15,7 +15,8 @@
 //   TEST_PLAYER_ACTIVATE_MS  this long after its window is first mapped, ask for the keyboard as
 //                        VLC does when its video starts: _NET_ACTIVE_WINDOW as an application
 //                        (source 1, with a server time) under a window manager, else the input
-//                        focus directly
+//                        focus directly; again that long after the key n (its stream started
+//                        again), as VLC does when its video starts anew
 //
 // Log lines: "<ms> <event> ...", with <ms> from the monotonic clock:
 //   arg <n> <text>           each command-line argument
@@ -310,6 +311,9 @@ int main(int argc, char** argv) {
                 const char* name = XKeysymToString(keysym);
                 logLine("key %s %s", event.type == KeyPress ? "press" : "release",
                         name != nullptr ? name : "?");
+                if (event.type == KeyPress && keysym == XK_n && activateAfter != nullptr) {
+                    activateAtMs = nowMs() + std::atol(activateAfter);
+                }
                 break;
             }
             case MappingNotify:

@@ -171,14 +171,17 @@ TEST_F(MainLoop, OnlyWhatIsWaitingIsReadAndWindowEventsComeLast) {
 // a console that loses it to no window, hands it back to the console; each hand-back carries the
 // five seconds on from then (players whose videos start seconds apart), never past 15 s after
 // the grid stands. Then the watch ends, once, and the operator's own choice stands. A layout
-// within the watch starts it again. The fake's clock moves only by the viewer's waits: each
-// cycle 100 ms, the layout's pause within one; V in the first cycle, its grid stands at 200 ms.
+// within the watch starts it again. A status record that starts a player's stream again (N)
+// starts the watch as a layout does: its video starts anew. The fake's clock moves only by the
+// viewer's waits: each cycle 100 ms, the layout's pause within one; V in the first cycle, its
+// grid stands at 200 ms.
 struct KeyboardWatchCase {
     const char* name;
     int secondV;  // the cycle of a second V, 0 for none
     std::vector<std::pair<long long, unsigned>> news;
     std::vector<long long> givenAtMs;
     std::vector<long long> endedAtMs;
+    bool byStatusRecord = false;  // N to player 1 at 100 ms instead of the first V
 };
 
 void PrintTo(const KeyboardWatchCase& c, std::ostream* out) {
@@ -191,7 +194,10 @@ class KeyboardAfterALayout : public MainLoop,
 TEST_P(KeyboardAfterALayout, IsKeptOnTheConsoleWhileItSettles) {
     const KeyboardWatchCase& c = GetParam();
     std::vector<int> keys(200, 'x');
-    keys[0] = 'V';
+    keys[0] = c.byStatusRecord ? 'x' : 'V';
+    if (c.byStatusRecord) {
+        fake::state.datagrams = {{101, "$0,1\r$97,1\r$0,0\r"}};
+    }
     if (c.secondV != 0) {
         keys[c.secondV - 1] = 'V';
     }
@@ -227,7 +233,10 @@ INSTANTIATE_TEST_SUITE_P(
                           70,
                           {{200, kPlayer}, {7100, kPlayer}, {12000, kLost}, {17100, kPlayer}},
                           {200, 7100, 12000},
-                          {5200, 17000}}),
+                          {5200, 17000}},
+        // N at 100 ms: watched until 5100 ms, carried on by the hand-back at 3000 ms.
+        KeyboardWatchCase{
+            "AStreamStartedAgain", 0, {{3000, kPlayer}, {8100, kPlayer}}, {3000}, {8000}, true}),
     [](const ::testing::TestParamInfo<KeyboardWatchCase>& info) { return info.param.name; });
 
 // A desktop that stops answering costs its windows' placement, not the cycle: text lines go on

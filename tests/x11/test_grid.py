@@ -187,6 +187,19 @@ def test_a_player_that_takes_the_keyboard_gives_it_back_until_the_operator_choos
         assert session.wait_until(lambda: session.focus() == player, KEYBOARD_SETTLE_SECONDS)
         time.sleep(0.5)
         assert session.focus() == player
+
+        # A status record starts player 2's stream again (N): its video starts anew and it takes
+        # the keyboard from the console the operator went back to; the viewer gives it back.
+        # (sway only marks a window that asks for the keyboard urgent.)
+        if session.server.window_manager_name != "sway":
+            session.activate_by_hand(console)
+            assert session.wait_until(lambda: session.focus() == console, KEYBOARD_SETTLE_SECONDS)
+            focused = session.player_log(2).count("focus in")
+            send_udp(session.base + 1, b"$0,2\r\n$97,1\r\n$0,0\r\n")
+            assert session.wait_until(
+                lambda: session.player_log(2).count("focus in") > focused, 10)
+            assert session.wait_until(lambda: session.focus() == console,
+                                      KEYBOARD_SETTLE_SECONDS), session.focus()
         session.type_keys("Return")
         assert session.exit_code() == 0
     finally:
