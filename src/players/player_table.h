@@ -20,7 +20,7 @@ struct PlayerSlot {
     long long lookedAtMs;  // when its window was last looked for
     long long toldAtMs;
     bool missingTold;
-    bool slowLookTold;  // its window has been looked for once a minute since the operator heard
+    bool slowLookTold;  // the operator heard that its window is looked for once a minute
     // Its window was found while a layout was on its way: it is placed when that ends.
     bool placeWanted;
 };
