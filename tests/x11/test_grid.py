@@ -538,7 +538,7 @@ def test_a_player_that_ends_comes_back_in_its_cell(session):
 def test_players_ending_while_hidden_each_comes_back_at_v(session):
     """Players that end again and again while the grid is hidden come back minimized, and V puts
     every new window in its cell, none told: what the viewer kept of the windows that went is let
-    go, so the windows there are never make room for one another."""
+    go, so the windows that are there never have to make room for one another."""
     assert session.wait_for_grid()
     console = session.console_window()
     session.type_keys("h")
