@@ -34,6 +34,17 @@ void startKeyboardWatch() {
     platform::watchKeyboard(consoleWindow, players, kPlayerCount);
 }
 
+// The settling time runs on at least five seconds from `nowMs`, never past its latest.
+void carrySettlingOn(long long nowMs) {
+    long long until = nowMs + kKeyboardSettleMs;
+    if (until > keyboardSettleLatestMs) {
+        until = keyboardSettleLatestMs;
+    }
+    if (until > keyboardSettleUntilMs) {
+        keyboardSettleUntilMs = until;
+    }
+}
+
 // Tells the operator the first time the desktop left window `slot` (0 the console, else that
 // player) elsewhere, so a grid that does not form is never a silent mystery. Each layout asks
 // every window again in full; the operator hears of a window once.
@@ -125,12 +136,10 @@ void watchKeysAsVideoStarts() {
         startKeyboardWatch();
     }
     const long long now = platform::monotonicMs();
-    if (now + kKeyboardSettleMs > keyboardSettleUntilMs) {
-        keyboardSettleUntilMs = now + kKeyboardSettleMs;
-    }
     if (now + kKeyboardSettleLongestMs > keyboardSettleLatestMs) {
         keyboardSettleLatestMs = now + kKeyboardSettleLongestMs;
     }
+    carrySettlingOn(now);
 }
 
 void arrangeWindows(int divisor) {
@@ -243,15 +252,8 @@ void keepKeysOnConsole(unsigned keyboardNews) {
         keyboardSettleUntilMs = 0;
     } else if ((keyboardNews & (platform::kPlayerTookKeys | platform::kConsoleLostKeys)) != 0) {
         platform::giveKeysTo(consoleWindow);
-        // Another player's video may start a while after this one's.
-        if (keyboardSettleUntilMs != kKeysHeldMs) {
-            long long until = now + kKeyboardSettleMs;
-            if (until > keyboardSettleLatestMs) {
-                until = keyboardSettleLatestMs;
-            }
-            if (until > keyboardSettleUntilMs) {
-                keyboardSettleUntilMs = until;
-            }
-        }
+        // Another player's video may start a while after this one's. (A layout on its way
+        // holds the keyboard for good: nothing is carried on past that.)
+        carrySettlingOn(now);
     }
 }
