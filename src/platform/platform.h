@@ -158,34 +158,53 @@ struct WindowInfo {
 using WindowVisitor = bool (*)(const WindowInfo& window, void* context);
 void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree);
 
-// The requests of a layout never wait. A platform that reads back what its window system did
-// carries them out in their turn (a restore after the minimize on its way, a move once the window
-// is shown and taken on) as advancePlacement finds them due; one whose window system takes them
-// in order sends them at once.
+// Minimizes the window (H, and a player's window that comes while the grid is hidden), without
+// waiting: a platform that reads back what its window system did keeps the request in mind, so
+// that the next layout's restore does not overtake it.
 void minimizeWindow(WindowHandle window);
-void restoreWindow(WindowHandle window);
-// Asks for the window to be placed. The rectangle is the outer window, frame included, as the
-// layout computed it from the command line, which may be beyond any screen: the platform brings
-// it into the range its window system takes.
-void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
-                std::int64_t height);
 
 // ---- A layout's placement ----------------------------------------------------------------------
 
-// Starts a layout: every window asked for from now on is asked in full, whatever an earlier
-// layout made of it.
-void beginPlacement();
+// What a layout wants of one window: the outer rectangle, frame included, as the layout computed
+// it from the command line, which may be beyond any screen (the platform brings it into the range
+// its window system takes); and whether the window is first minimized, then shown again after
+// the layout's pause and placed (a player, which a window manager may otherwise have placed its
+// own way), or only placed as it stands (the console).
+struct WindowGoal {
+    WindowHandle window;  // 0: nothing is asked of this slot
+    bool hideFirst;
+    std::int64_t left, top, width, height;
+};
+
+// Slot 0 the console, 1 to 4 the players.
+constexpr int kLayoutSlots = 5;
+
+// A whole layout, as the viewer wants it. The platform alone carries it out, window by window, in
+// the order its window system needs (a restore after the minimize on its way and the pause, a
+// move once the window is shown and taken on), and says when it is over.
+struct LayoutGoal {
+    WindowGoal windows[kLayoutSlots];
+    int pauseMs;
+    long long budgetMs;
+};
+
+// Starts a layout: every window of it is asked in full, whatever an earlier layout made of it.
+// Nothing waits: what is due at once is asked now, the rest as advancePlacement finds it due.
+void beginPlacement(const LayoutGoal& layout);
 // Sends what has come due and reads back what the window system did since the last call; true
-// once every window asked for is placed, refused for this layout, or gone.
+// once every window of the layout is placed, refused for this layout, or gone, or the layout's
+// budget is spent (endPlacement then says what the desktop made of each).
 bool advancePlacement();
-// When advancePlacement next has something to do without news from the window system (a request
-// to send again, a wait whose time is up); a far future when nothing waits on the clock.
+// When advancePlacement next has something to do without news from the window system (the
+// pause's end, a request to send again, the budget's end); a far future when nothing waits on
+// the clock.
 long long placementWakeMs();
 // Waits until the window system has news (handleWindowEvents then reads it) or `untilMs` comes,
 // whichever is first.
 void waitForWindowNews(long long untilMs);
-// Ends the layout: nothing more is asked, and a window still on its way counts as refused unless
-// it is out of sight, where a desktop places nothing.
+// Ends the layout, at its end or cut short (H): nothing more is asked, and a window still on its
+// way counts as refused unless it is out of sight and was not to be shown, where a desktop places
+// nothing.
 void endPlacement();
 // After endPlacement: false when the desktop left the window elsewhere in that layout; true when
 // it is in place, gone or 0, and where the platform cannot tell.

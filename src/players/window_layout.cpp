@@ -68,27 +68,35 @@ void cutProgramNameAtExe() {
     }
 }
 
-// Asks for the player's window in its cell of the grid at this size.
-void moveToCell(int player, int divisor) {
+// The player's cell of the grid at this size; it is first minimized, then shown again there.
+void aimAtCell(platform::LayoutGoal& layout, int player, int divisor) {
     const ViewerSettings& s = viewerSettings;
     using Wide = std::int64_t;
     const Wide width = Wide{s.VLCWIDTH} / divisor;
     const Wide height = Wide{s.VLCHEIGHT} / divisor;
     const int column = (player - 1) % 2;
     const int row = (player - 1) / 2;
-    platform::moveWindow(playerTable[player].window, Wide{s.VLCLEFT} + column * width,
-                         Wide{s.VLCTOP} + row * height, width, height);
+    platform::WindowGoal& goal = layout.windows[player];
+    goal = {playerTable[player].window, true, 0, 0, width, height};
+    goal.left = Wide{s.VLCLEFT} + column * width;
+    goal.top = Wide{s.VLCTOP} + row * height;
 }
 
-// After the pause: the players are shown and placed, all asked for together so that the window
-// manager carries them out together.
-void showAndPlacePlayers(int divisor) {
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        platform::restoreWindow(playerTable[player].window);
-    }
-    for (int player = 1; player <= kPlayerCount; ++player) {
-        moveToCell(player, divisor);
-    }
+// Hands the layout to the platform, which carries it out across the cycle: the pause before the
+// players are shown again is a moment of the layout, not a sleep.
+void startLayout(const platform::LayoutGoal& layout, int onlyPlayer) {
+    holdKeysOnConsole();
+    layoutProgress = {true, onlyPlayer};
+    platform::beginPlacement(layout);
+    advanceLayout();
+}
+
+platform::LayoutGoal emptyLayout() {
+    platform::LayoutGoal layout;
+    std::memset(&layout, 0, sizeof layout);
+    layout.pauseMs = kLayoutSettleMs;
+    layout.budgetMs = kLayoutBudgetMs;
+    return layout;
 }
 
 // The layout's last step: the grid titles, once the windows stand (or the desktop had its time).
@@ -104,7 +112,7 @@ void setGridTitles() {
 // The grid stands, or the desktop had its time: the keyboard is watched five seconds more.
 void endLayout(bool tell) {
     platform::endPlacement();
-    layoutProgress.stage = LayoutStage::kNone;
+    layoutProgress.onItsWay = false;
     if (tell) {
         tellIfRefused(0, consoleWindow);
         for (int player = 1; player <= kPlayerCount; ++player) {
@@ -144,12 +152,22 @@ void watchKeysAsVideoStarts() {
 
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
-    holdKeysOnConsole();
     gridHidden = false;
-    platform::beginPlacement();
+    platform::LayoutGoal layout = emptyLayout();
     for (int player = 1; player <= kPlayerCount; ++player) {
-        platform::minimizeWindow(playerTable[player].window);
+        aimAtCell(layout, player, divisor);
     }
+    // The console sits under the grid; only its width follows the size, never its height.
+    // The geometry is taken as given, whatever its size: the sums are made wide enough for any
+    // 32-bit numbers.
+    using Wide = std::int64_t;
+    layout.windows[0] = {consoleWindow,
+                         false,
+                         Wide{s.INFOLEFT} + s.VLCLEFT,
+                         (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP,
+                         Wide{s.INFOWIDTH} / divisor,
+                         s.INFOHEIGHT};
+    startLayout(layout, 0);
 
     cutProgramNameAtExe();
     // A program name too long for the title is cut with it. (The result is looked at so that
@@ -159,52 +177,20 @@ void arrangeWindows(int divisor) {
         titleText[0] = '\0';
     }
     platform::setWindowTitle(consoleWindow, titleText);
-    // The console sits under the grid; only its width follows the size, never its height.
-    // The geometry is taken as given, whatever its size: the sums are made wide enough for any
-    // 32-bit numbers.
-    using Wide = std::int64_t;
-    platform::moveWindow(consoleWindow, Wide{s.INFOLEFT} + s.VLCLEFT,
-                         (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP,
-                         Wide{s.INFOWIDTH} / divisor, s.INFOHEIGHT);
-    // The pause before the players are shown again is a moment of the layout, not a sleep:
-    // the cycle goes on meanwhile.
-    const long long now = platform::monotonicMs();
-    layoutProgress = {LayoutStage::kPausing, divisor, now + kLayoutSettleMs, now + kLayoutBudgetMs,
-                      0};
-    platform::advancePlacement();
 }
 
 void advanceLayout() {
-    if (layoutProgress.stage == LayoutStage::kNone) {
-        return;
-    }
-    if (layoutProgress.stage == LayoutStage::kPausing) {
-        if (platform::monotonicMs() < layoutProgress.restoreAtMs) {
-            platform::advancePlacement();
-            return;
-        }
-        if (layoutProgress.onlyPlayer == 0) {
-            showAndPlacePlayers(layoutProgress.divisor);
-        } else {
-            platform::restoreWindow(playerTable[layoutProgress.onlyPlayer].window);
-            moveToCell(layoutProgress.onlyPlayer, layoutProgress.divisor);
-        }
-        layoutProgress.stage = LayoutStage::kPlacing;
-    }
-    if (platform::advancePlacement() || platform::monotonicMs() >= layoutProgress.deadlineMs) {
+    if (layoutProgress.onItsWay && platform::advancePlacement()) {
         endLayout(true);
     }
 }
 
 bool layoutInProgress() {
-    return layoutProgress.stage != LayoutStage::kNone;
+    return layoutProgress.onItsWay;
 }
 
 long long layoutWakeMs() {
-    const long long placement = platform::placementWakeMs();
-    const long long own = layoutProgress.stage == LayoutStage::kPausing ? layoutProgress.restoreAtMs
-                                                                        : layoutProgress.deadlineMs;
-    return placement < own ? placement : own;
+    return platform::placementWakeMs();
 }
 
 bool placePlayer(int player) {
@@ -220,13 +206,9 @@ bool placePlayer(int player) {
     // As the grid's own layout: minimized, shown again after the pause, then moved. A window
     // manager may place a window it has just taken its own way after the first requests: the
     // restore comes after that.
-    holdKeysOnConsole();
-    platform::beginPlacement();
-    platform::minimizeWindow(slot.window);
-    const long long now = platform::monotonicMs();
-    layoutProgress = {LayoutStage::kPausing, sizeDivisor, now + kLayoutSettleMs,
-                      now + kLayoutBudgetMs, player};
-    platform::advancePlacement();
+    platform::LayoutGoal layout = emptyLayout();
+    aimAtCell(layout, player, sizeDivisor);
+    startLayout(layout, player);
     return true;
 }
 

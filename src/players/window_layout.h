@@ -28,16 +28,10 @@ extern long long keyboardSettleUntilMs;
 // The latest the settling time may be carried to: kKeyboardSettleLongestMs after the layout.
 extern long long keyboardSettleLatestMs;
 
-enum class LayoutStage { kNone, kPausing, kPlacing };
-
-// The layout on its way: it pauses after minimizing, then waits for the desktop to place the
-// windows, within its budget.
+// The layout on its way, which the platform carries out: whether there is one, and 0 for the
+// whole grid, else the one player started again whose window it places.
 struct LayoutProgress {
-    LayoutStage stage;
-    int divisor;
-    long long restoreAtMs;
-    long long deadlineMs;
-    // 0 for the whole grid, else the one player started again whose window it places.
+    bool onItsWay;
     int onlyPlayer;
 };
 extern LayoutProgress layoutProgress;
@@ -46,9 +40,9 @@ extern LayoutProgress layoutProgress;
 // once; advanceLayout carries the layout on from the cycle's wait.
 void arrangeWindows(int divisor);
 
-// Carries the layout on: what has come due is asked, and what the desktop did is read back.
-// When every window is placed, or the budget is spent, the layout ends and the operator is told
-// of a window the desktop left elsewhere.
+// Carries the layout on: the platform asks what has come due and reads back what the desktop
+// did. When every window is placed, or the budget is spent, the layout ends and the operator is
+// told of a window the desktop left elsewhere.
 void advanceLayout();
 bool layoutInProgress();
 // When the layout next has something to do without news from the window system.

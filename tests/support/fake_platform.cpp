@@ -1,5 +1,6 @@
 #include "support/fake_platform.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -39,12 +40,17 @@ void showPlayerWindows() {
 
 namespace {
 
-void record(const std::string& call) {
+// A request a seam call carries out, noted as a call of its own at no cost of its own.
+void note(const std::string& call) {
     state.calls.push_back(call);
-    state.nowMs += state.callCostMs;
     if (state.echoOutputToStderr) {
         std::fprintf(stderr, "\n#call %s\n", call.c_str());
     }
+}
+
+void record(const std::string& call) {
+    note(call);
+    state.nowMs += state.callCostMs;
 }
 
 std::string number(std::uint64_t value) {
@@ -296,30 +302,67 @@ void minimizeWindow(WindowHandle window) {
     state.desk[window].minimizedAtMs = state.nowMs;
 }
 
-void restoreWindow(WindowHandle window) {
-    record("restore " + number(window));
-    state.desk[window].minimized = false;
-    state.desk[window].restoredAtMs = state.nowMs;
+}  // namespace platform
+
+namespace {
+
+void noteMove(const platform::WindowGoal& goal) {
+    const std::string rectangle = std::to_string(goal.left) + " " + std::to_string(goal.top) + " " +
+                                  std::to_string(goal.width) + " " + std::to_string(goal.height);
+    fake::note("move " + number(goal.window) + " " + rectangle);
+    state.desk[goal.window].rectangle = rectangle;
 }
 
-void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
-                std::int64_t height) {
-    const std::string rectangle = std::to_string(left) + " " + std::to_string(top) + " " +
-                                  std::to_string(width) + " " + std::to_string(height);
-    record("move " + number(window) + " " + rectangle);
-    state.desk[window].rectangle = rectangle;
-}
+}  // namespace
 
-void beginPlacement() {
+namespace platform {
+
+// A slot of window 0 asks nothing.
+void beginPlacement(const LayoutGoal& layout) {
     record("beginPlacement");
+    state.layout = layout;
+    state.restoresPending = false;
+    for (const WindowGoal& goal : layout.windows) {
+        if (goal.window != 0 && goal.hideFirst) {
+            fake::note("minimize " + number(goal.window));
+            state.desk[goal.window].minimized = true;
+            state.desk[goal.window].minimizedAtMs = state.nowMs;
+            state.restoresPending = true;
+        } else if (goal.window != 0) {
+            noteMove(goal);
+        }
+    }
+    state.restoreAtMs = state.nowMs + layout.pauseMs;
+    state.layoutDeadlineMs = state.nowMs + layout.budgetMs;
 }
 
 bool advancePlacement() {
-    return state.nowMs >= state.desktopPlacesAtMs;
+    if (state.restoresPending && state.nowMs >= state.restoreAtMs) {
+        state.restoresPending = false;
+        for (const WindowGoal& goal : state.layout.windows) {
+            if (goal.window != 0 && goal.hideFirst) {
+                fake::note("restore " + number(goal.window));
+                state.desk[goal.window].minimized = false;
+                state.desk[goal.window].restoredAtMs = state.nowMs;
+            }
+        }
+        for (const WindowGoal& goal : state.layout.windows) {
+            if (goal.window != 0 && goal.hideFirst) {
+                noteMove(goal);
+            }
+        }
+    }
+    return (!state.restoresPending && state.nowMs >= state.desktopPlacesAtMs) ||
+           state.nowMs >= state.layoutDeadlineMs;
 }
 
 long long placementWakeMs() {
-    return state.nowMs < state.desktopPlacesAtMs ? state.desktopPlacesAtMs : LLONG_MAX;
+    if (state.restoresPending) {
+        return state.restoreAtMs;
+    }
+    return state.nowMs < state.desktopPlacesAtMs
+               ? std::min(state.desktopPlacesAtMs, state.layoutDeadlineMs)
+               : LLONG_MAX;
 }
 
 void waitForWindowNews(long long untilMs) {
@@ -329,6 +372,7 @@ void waitForWindowNews(long long untilMs) {
 
 void endPlacement() {
     record("endPlacement");
+    state.restoresPending = false;
     state.placementEndedAtMs = state.nowMs;
 }
 

@@ -48,6 +48,12 @@ struct State {
     // Console output by when it was written, on that clock.
     std::vector<std::pair<long long, std::string>> written;
     std::map<platform::WindowHandle, DeskWindow> desk;
+    // The layout on its way, carried out as a platform does: minimizes and the console's move at
+    // once, the players' restores and moves when the pause is over.
+    platform::LayoutGoal layout{};
+    bool restoresPending = false;
+    long long restoreAtMs = 0;
+    long long layoutDeadlineMs = 0;
     long long placementEndedAtMs = -1;
     // When the keyboard was given to a window, and when its watch ended, by that clock.
     std::vector<long long> keysGivenAtMs;

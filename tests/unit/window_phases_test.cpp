@@ -43,6 +43,7 @@ struct Outcome {
     std::vector<Request> requests;
     Phase phase;
     long long endedAtMs;
+    long long shownAtMs;  // when it was first asked to be shown again; -1 if never
     int treeReads;
     WindowView last;  // the window as the desktop left it, once it caught up
 };
@@ -180,11 +181,16 @@ Desktop desktopOf(const Behaviour& behaviour, const Desk& desk) {
 // A layout of one player: minimize, the pause, restore and move; the desktop's changes and the
 // record's own times wake it, as the cycle's wait does. Bounded in steps and time.
 Outcome layOut(Desktop& desktop, WindowRecord& record, long long startMs, bool player = true) {
-    Outcome run{{}, Phase::kIdle, 0, 0, {}};
+    Outcome run{{}, Phase::kIdle, 0, -1, 0, {}};
     desktop.listed = desktop.listed && desktop.remaps >= desktop.behaviour.listsAfterRemaps;
     platform::x11::beginLayout(record);
     long long now = startMs;
     const auto send = [&](Request request) {
+        const bool shows = request == Request::kMap || request == Request::kActivate ||
+                           request == Request::kShowByIpc;
+        if (shows && run.shownAtMs < 0) {
+            run.shownAtMs = now - startMs;
+        }
         if (request != Request::kNone) {
             run.requests.push_back(request);
             desktop.take(request, now);
@@ -192,8 +198,8 @@ Outcome layOut(Desktop& desktop, WindowRecord& record, long long startMs, bool p
     };
     if (player) {
         send(platform::x11::askMinimize(record, desktop.look(now), desktop.desk, now));
-        now += 100;  // the layout's pause
         record.restoreWanted = true;
+        record.restoreAtMs = now + 100;  // the layout's pause
     }
     record.moveWanted = true;
     for (int step = 0; step < 200 && !platform::x11::settled(record); ++step) {
@@ -255,7 +261,9 @@ TEST_P(WindowPhases, TheWindowEndsAsTheDesktopAllows) {
     const Outcome run = layOut(desktop, record, 1000);
     EXPECT_EQ(run.requests, c.requests);
     EXPECT_EQ(run.phase, c.phase);
-    // Whatever the desktop, one layout ends well within its budget.
+    // Whatever the desktop, the player is shown again no sooner than the pause after its
+    // minimize, and one layout ends well within its budget.
+    EXPECT_GE(run.shownAtMs, 100);
     EXPECT_LT(run.endedAtMs, 3000);
     EXPECT_EQ(run.last.placed && !run.last.minimized, c.endsInPlace);
 }

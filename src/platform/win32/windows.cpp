@@ -31,6 +31,20 @@ HWND windowOf(platform::WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
 }
 
+// The layout on its way, and whether its players are still to be shown again after the pause.
+platform::LayoutGoal layoutOnItsWay;
+bool restoresPending;
+long long restoreAtMs;
+
+// MoveWindow's own flags (no z-order change, no activation, repainted), posted.
+void moveWindow(const platform::WindowGoal& goal) {
+    if (goal.window != 0) {
+        SetWindowPos(windowOf(goal.window), nullptr, toInt(goal.left), toInt(goal.top),
+                     toInt(goal.width), toInt(goal.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    }
+}
+
 struct Listing {
     platform::WindowVisitor visit;
     void* context;
@@ -148,31 +162,42 @@ void minimizeWindow(WindowHandle window) {
     }
 }
 
-void restoreWindow(WindowHandle window) {
-    if (window != 0) {
-        ShowWindowAsync(windowOf(window), SW_RESTORE);
+// Windows takes the requests in order and places a top-level window where it is asked: the
+// minimizes and the console's move are posted at once, the players' restores and moves once the
+// pause is over, and there is nothing to read back or wait for.
+void beginPlacement(const LayoutGoal& layout) {
+    layoutOnItsWay = layout;
+    restoresPending = false;
+    for (const WindowGoal& goal : layout.windows) {
+        if (goal.hideFirst) {
+            minimizeWindow(goal.window);
+            restoresPending = restoresPending || goal.window != 0;
+        } else {
+            moveWindow(goal);
+        }
     }
+    restoreAtMs = monotonicMs() + layout.pauseMs;
 }
-
-void moveWindow(WindowHandle window, std::int64_t left, std::int64_t top, std::int64_t width,
-                std::int64_t height) {
-    // MoveWindow's own flags (no z-order change, no activation, repainted), posted.
-    if (window != 0) {
-        SetWindowPos(windowOf(window), nullptr, toInt(left), toInt(top), toInt(width),
-                     toInt(height), SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
-    }
-}
-
-// Windows takes the requests in order and places a top-level window where it is asked: a
-// layout's requests are posted at once, and there is nothing to read back or wait for.
-void beginPlacement() {}
 
 bool advancePlacement() {
-    return true;
+    if (restoresPending && monotonicMs() >= restoreAtMs) {
+        restoresPending = false;
+        for (const WindowGoal& goal : layoutOnItsWay.windows) {
+            if (goal.hideFirst && goal.window != 0) {
+                ShowWindowAsync(windowOf(goal.window), SW_RESTORE);
+            }
+        }
+        for (const WindowGoal& goal : layoutOnItsWay.windows) {
+            if (goal.hideFirst) {
+                moveWindow(goal);
+            }
+        }
+    }
+    return !restoresPending;
 }
 
 long long placementWakeMs() {
-    return LLONG_MAX;
+    return restoresPending ? restoreAtMs : LLONG_MAX;
 }
 
 void waitForWindowNews(long long untilMs) {
@@ -182,7 +207,10 @@ void waitForWindowNews(long long untilMs) {
     }
 }
 
-void endPlacement() {}
+// A layout cut short (H) shows nothing more.
+void endPlacement() {
+    restoresPending = false;
+}
 
 bool windowPlaced(WindowHandle) {
     return true;

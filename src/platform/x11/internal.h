@@ -56,7 +56,8 @@ struct PlacedWindow {
 
 struct Placement {
     PlacedWindow windows[kMaxWindows];
-    bool active;  // between beginPlacement and endPlacement
+    bool active;           // between beginPlacement and endPlacement
+    long long deadlineMs;  // the layout's budget is spent then
 };
 
 // ---- sway's and i3's IPC (tiling_ipc.cpp) ----

@@ -374,18 +374,6 @@ long placementEventMask(Window window) {
 
 namespace platform {
 
-void beginPlacement() {
-    if (backend.display == nullptr) {
-        return;
-    }
-    placement.active = true;
-    x11::tilingLayoutBegins();
-    for (PlacedWindow& entry : placement.windows) {
-        x11::beginLayout(entry.record);
-    }
-    x11::selectEvents(backend.root);
-}
-
 void minimizeWindow(WindowHandle handle) {
     if (backend.display == nullptr || handle == 0) {
         return;
@@ -398,27 +386,36 @@ void minimizeWindow(WindowHandle handle) {
     send(entry, x11::askMinimize(entry.record, view, desk, now));
 }
 
-void restoreWindow(WindowHandle handle) {
-    if (backend.display == nullptr || handle == 0) {
+void beginPlacement(const LayoutGoal& layout) {
+    if (backend.display == nullptr) {
         return;
     }
-    PlacedWindow& entry = entryOf(handle);
-    entry.record.restoreWanted = true;
-    selectFor(entry);
-}
-
-void moveWindow(WindowHandle handle, std::int64_t left, std::int64_t top, std::int64_t width,
-                std::int64_t height) {
-    if (backend.display == nullptr || handle == 0) {
-        return;
+    placement.active = true;
+    x11::tilingLayoutBegins();
+    for (PlacedWindow& entry : placement.windows) {
+        x11::beginLayout(entry.record);
     }
-    PlacedWindow& entry = entryOf(handle);
-    entry.record.moveWanted = true;
-    entry.left = coordinate(left);
-    entry.top = coordinate(top);
-    entry.width = extent(width);
-    entry.height = extent(height);
-    selectFor(entry);
+    x11::selectEvents(backend.root);
+    placement.deadlineMs = monotonicMs() + layout.budgetMs;
+    // The players are minimized at once; each is shown again once its minimize has been seen (or
+    // had its time) and the pause after it is over, then moved.
+    for (const WindowGoal& goal : layout.windows) {
+        if (goal.window == 0) {
+            continue;
+        }
+        if (goal.hideFirst) {
+            minimizeWindow(goal.window);
+        }
+        PlacedWindow& entry = entryOf(goal.window);
+        entry.record.restoreWanted = goal.hideFirst;
+        entry.record.restoreAtMs = monotonicMs() + layout.pauseMs;
+        entry.record.moveWanted = true;
+        entry.left = coordinate(goal.left);
+        entry.top = coordinate(goal.top);
+        entry.width = extent(goal.width);
+        entry.height = extent(goal.height);
+        selectFor(entry);
+    }
 }
 
 bool advancePlacement() {
@@ -439,11 +436,11 @@ bool advancePlacement() {
         send(entry, x11::advanceWindow(entry.record, view, desk, now));
         all = all && x11::settled(entry.record);
     }
-    return all;
+    return all || now >= placement.deadlineMs;
 }
 
 long long placementWakeMs() {
-    long long wake = LLONG_MAX;
+    long long wake = placement.active ? placement.deadlineMs : LLONG_MAX;
     for (const PlacedWindow& entry : placement.windows) {
         // A window waiting on a reply is woken by it, or by the compositor being given up.
         const long long at = entry.handle == 0 || x11::settled(entry.record) ? LLONG_MAX

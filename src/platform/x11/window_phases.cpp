@@ -123,6 +123,7 @@ Request restore(WindowRecord& record, const WindowView& view, const Desk& desk, 
 
 void beginLayout(WindowRecord& record) {
     record.restoreWanted = false;
+    record.restoreAtMs = 0;
     record.moveWanted = false;
     record.attempt = 0;
     record.remaps = 0;
@@ -180,6 +181,10 @@ Request advanceWindow(WindowRecord& record, const WindowView& view, const Desk& 
             [[fallthrough]];
         case Phase::kIdle:
         case Phase::kHidden:
+            if (record.restoreWanted && nowMs < record.restoreAtMs) {
+                record.nextMs = record.restoreAtMs;
+                return Request::kNone;
+            }
             if (record.restoreWanted) {
                 return restore(record, view, desk, nowMs);
             }
@@ -228,8 +233,8 @@ bool needsDeskTree(const WindowRecord& record, const Desk& desk, long long nowMs
     if (!desk.ipc) {
         return false;
     }
-    const bool aboutToShow =
-        record.restoreWanted && (record.phase == Phase::kIdle || record.phase == Phase::kHidden);
+    const bool aboutToShow = record.restoreWanted && nowMs >= record.restoreAtMs &&
+                             (record.phase == Phase::kIdle || record.phase == Phase::kHidden);
     const bool lastLook =
         record.attempt + 1 >= attempts(desk) && nowMs >= record.movedAtMs + kTakenWithinMs;
     const bool lookingBack =

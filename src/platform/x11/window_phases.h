@@ -65,6 +65,7 @@ struct WindowRecord {
     bool moveWanted;
     bool minimizeOnItsWay;  // asked and not yet seen: a restore must not overtake it
     bool framedOnce;        // its frame has been waited for once (kept from layout to layout)
+    long long restoreAtMs;  // not shown again before then: the layout's pause after the minimize
     long long sinceMs;      // when the phase's request went out, or its wait began
     long long movedAtMs;    // when its first move of this layout went out
     long long nextMs;       // when to look again without news; a re-send time while moving
