@@ -158,10 +158,16 @@ struct WindowInfo {
 using WindowVisitor = bool (*)(const WindowInfo& window, void* context);
 void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree);
 
-// Minimizes the window (H, and a player's window that comes while the grid is hidden), without
-// waiting: a platform that reads back what its window system did keeps the request in mind, so
-// that the next layout's restore does not overtake it.
-void minimizeWindow(WindowHandle window);
+// The viewer's windows have a slot each, for their life: 0 the console, 1 to 4 the players. What
+// a platform keeps of a window for layouts belongs to its slot: made when a layout or a minimize
+// first names the window there, let go when another window takes the slot or forgetWindow says
+// it went. Nothing is kept by window number alone, which the window system reuses.
+constexpr int kLayoutSlots = 5;
+
+// Minimizes the window of `slot` (H, and a player's window that comes while the grid is hidden),
+// without waiting: a platform that reads back what its window system did keeps the request in
+// mind, so that the next layout's restore does not overtake it.
+void minimizeWindow(int slot, WindowHandle window);
 
 // ---- A layout's placement ----------------------------------------------------------------------
 
@@ -176,12 +182,9 @@ struct WindowGoal {
     std::int64_t left, top, width, height;
 };
 
-// Slot 0 the console, 1 to 4 the players.
-constexpr int kLayoutSlots = 5;
-
-// A whole layout, as the viewer wants it. The platform alone carries it out, window by window, in
-// the order its window system needs (a restore after the minimize on its way and the pause, a
-// move once the window is shown and taken on), and says when it is over.
+// A whole layout, as the viewer wants it, by slot. The platform alone carries it out, window by
+// window, in the order its window system needs (a restore after the minimize on its way and the
+// pause, a move once the window is shown and taken on), and says when it is over.
 struct LayoutGoal {
     WindowGoal windows[kLayoutSlots];
     int pauseMs;
@@ -206,12 +209,13 @@ void waitForWindowNews(long long untilMs);
 // way counts as refused unless it is out of sight and was not to be shown, where a desktop places
 // nothing.
 void endPlacement();
-// After endPlacement: false when the desktop left the window elsewhere in that layout; true when
-// it is in place, gone or 0, and where the platform cannot tell.
-bool windowPlaced(WindowHandle window);
-// The window went with its player: what was kept of it for layouts is let go, so that no record
-// of it outlives it (the window system may give its number to a window of another program).
-void forgetWindow(WindowHandle window);
+// After endPlacement, for a slot of that layout: true when its window is in place or gone, and
+// where the platform cannot tell; false when the desktop left it elsewhere, and for a slot the
+// platform keeps no window of.
+bool windowPlaced(int slot);
+// The window of `slot` went with its player: what was kept of it is let go, so that nothing of it
+// outlives it (the window system may give its number to a window of another program).
+void forgetWindow(int slot);
 
 void setWindowTitle(WindowHandle window, const char* title);
 // A key-down and a key-up of the letter with this virtual-key code ('S' 83, 'N' 78).

@@ -50,7 +50,7 @@ void noticeEnd(int player, long long nowMs) {
     }
     // Its handles are given up; an ended process is never signalled again.
     platform::endProcess(&slot.process);
-    platform::forgetWindow(slot.window);
+    platform::forgetWindow(player);
     slot.window = 0;
     slot.awaitedSinceMs = 0;
     slot.placeWanted = false;

@@ -49,7 +49,7 @@ void carrySettlingOn(long long nowMs) {
 // player) elsewhere, so a grid that does not form is never a silent mystery. Each layout asks
 // every window again in full; the operator hears of a window once.
 void tellIfRefused(int slot, platform::WindowHandle window) {
-    if (platform::windowPlaced(window) || placementRefusalTold[slot]) {
+    if (window == 0 || platform::windowPlaced(slot) || placementRefusalTold[slot]) {
         return;
     }
     placementRefusalTold[slot] = true;
@@ -113,10 +113,12 @@ void setGridTitles() {
 void endLayout(bool tell) {
     platform::endPlacement();
     layoutProgress.onItsWay = false;
-    if (tell) {
-        tellIfRefused(0, consoleWindow);
-        for (int player = 1; player <= kPlayerCount; ++player) {
-            tellIfRefused(player, playerTable[player].window);
+    // Only the windows this layout asked for: another player's window may have come meanwhile,
+    // to be placed by a layout of its own.
+    const int only = layoutProgress.onlyPlayer;
+    for (int slot = 0; tell && slot <= kPlayerCount; ++slot) {
+        if (only == 0 || slot == only) {
+            tellIfRefused(slot, slot == 0 ? consoleWindow : playerTable[slot].window);
         }
     }
     if (layoutProgress.onlyPlayer == 0) {
@@ -199,7 +201,7 @@ bool placePlayer(int player) {
     }
     PlayerSlot& slot = playerTable[player];
     if (gridHidden) {
-        platform::minimizeWindow(slot.window);
+        platform::minimizeWindow(player, slot.window);
         setPlayerTitle(player, slot.title);
         return true;
     }
@@ -219,9 +221,9 @@ void hideWindows() {
     }
     gridHidden = true;
     for (int player = 1; player <= kPlayerCount; ++player) {
-        platform::minimizeWindow(playerTable[player].window);
+        platform::minimizeWindow(player, playerTable[player].window);
     }
-    platform::minimizeWindow(consoleWindow);
+    platform::minimizeWindow(0, consoleWindow);
 }
 
 void keepKeysOnConsole(unsigned keyboardNews) {

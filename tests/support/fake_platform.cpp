@@ -296,8 +296,9 @@ void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
 
 // What the core asks, window 0 included: that window 0 does nothing is each real platform's
 // promise, tested with that platform.
-void minimizeWindow(WindowHandle window) {
+void minimizeWindow(int slot, WindowHandle window) {
     record("minimize " + number(window));
+    state.slots[slot] = window;
     state.desk[window].minimized = true;
     state.desk[window].minimizedAtMs = state.nowMs;
 }
@@ -322,7 +323,9 @@ void beginPlacement(const LayoutGoal& layout) {
     record("beginPlacement");
     state.layout = layout;
     state.restoresPending = false;
-    for (const WindowGoal& goal : layout.windows) {
+    for (int slot = 0; slot < kLayoutSlots; ++slot) {
+        const WindowGoal& goal = layout.windows[slot];
+        state.slots[slot] = goal.window != 0 ? goal.window : state.slots[slot];
         if (goal.window != 0 && goal.hideFirst) {
             fake::note("minimize " + number(goal.window));
             state.desk[goal.window].minimized = true;
@@ -386,17 +389,18 @@ bool samplePicture(WindowHandle window, PictureSample* sample) {
     return false;
 }
 
-void forgetWindow(WindowHandle window) {
-    record("forgetWindow " + number(window));
+void forgetWindow(int slot) {
+    record("forgetWindow " + std::to_string(slot));
+    state.slots[slot] = 0;
 }
 
-bool windowPlaced(WindowHandle window) {
+bool windowPlaced(int slot) {
     for (WindowHandle refused : state.unplaceableWindows) {
-        if (refused == window) {
+        if (state.slots[slot] != 0 && refused == state.slots[slot]) {
             return false;
         }
     }
-    return true;
+    return state.slots[slot] != 0;
 }
 
 void setWindowTitle(WindowHandle window, const char* title) {

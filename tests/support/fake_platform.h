@@ -51,6 +51,8 @@ struct State {
     // The layout on its way, carried out as a platform does: minimizes and the console's move at
     // once, the players' restores and moves when the pause is over.
     platform::LayoutGoal layout{};
+    // The window each slot holds, as the viewer named it to the fake.
+    platform::WindowHandle slots[platform::kLayoutSlots] = {};
     bool restoresPending = false;
     long long restoreAtMs = 0;
     long long layoutDeadlineMs = 0;

@@ -146,11 +146,18 @@ TEST_F(WindowLayout, WithoutAConsoleWindowThePlayersAreStillArranged) {
     EXPECT_EQ(fake::state.desk.count(50), 0u);
 }
 
-// The operator learns once which window the desktop left elsewhere, and nothing of the others.
+// The operator learns once which window the desktop left elsewhere, and nothing of the others:
+// nor of a player's new window that another player's layout did not ask for.
 TEST_F(WindowLayout, AWindowTheDesktopWillNotPlaceIsToldOnce) {
     fake::state.unplaceableWindows = {12, 50};
     layOut(1);
     layOut(2);
+    platform::forgetWindow(3);  // player 3 ended, and its new window came
+    playerTable[3].window = 33;
+    for (int player : {4, 3}) {
+        ASSERT_TRUE(placePlayer(player));
+        followLayout(LLONG_MAX);
+    }
     EXPECT_EQ(fake::state.output,
               "The desktop did not place the console window\r\n"
               "The desktop did not place the window of player 2 (udp://@239.1.2.3:5042)\r\n");

@@ -156,7 +156,7 @@ void listTopLevelWindows(WindowVisitor visit, void* context, bool /*wholeTree*/)
     EnumWindows(visitWindow, reinterpret_cast<LPARAM>(&listing));
 }
 
-void minimizeWindow(WindowHandle window) {
+void minimizeWindow(int /*slot*/, WindowHandle window) {
     if (window != 0) {
         ShowWindowAsync(windowOf(window), SW_MINIMIZE);
     }
@@ -168,9 +168,10 @@ void minimizeWindow(WindowHandle window) {
 void beginPlacement(const LayoutGoal& layout) {
     layoutOnItsWay = layout;
     restoresPending = false;
-    for (const WindowGoal& goal : layout.windows) {
+    for (int slot = 0; slot < kLayoutSlots; ++slot) {
+        const WindowGoal& goal = layout.windows[slot];
         if (goal.hideFirst) {
-            minimizeWindow(goal.window);
+            minimizeWindow(slot, goal.window);
             restoresPending = restoresPending || goal.window != 0;
         } else {
             moveWindow(goal);
@@ -212,12 +213,12 @@ void endPlacement() {
     restoresPending = false;
 }
 
-bool windowPlaced(WindowHandle) {
+bool windowPlaced(int) {
     return true;
 }
 
 // Windows keeps nothing of a window between layouts.
-void forgetWindow(WindowHandle) {}
+void forgetWindow(int) {}
 
 void setWindowTitle(WindowHandle window, const char* title) {
     if (window != 0) {

@@ -39,12 +39,9 @@ struct KeyboardWatch {
 
 // ---- The layout's windows (placement.cpp) ----
 
-// The players and the console; the window of a player that ended is forgotten.
-constexpr int kMaxWindows = 8;
-
-// A window a layout asks for, and where it stands.
+// A slot's window (the console, a player), and where it stands in the layout.
 struct PlacedWindow {
-    platform::WindowHandle handle;  // 0 for a free entry
+    platform::WindowHandle handle;  // 0 while the slot has none
     WindowRecord record;
     int left, top, width, height;  // the outer rectangle asked for
     // The client inside it, with the frame as it was when the move was asked.
@@ -55,9 +52,9 @@ struct PlacedWindow {
 };
 
 struct Placement {
-    PlacedWindow windows[kMaxWindows];
-    bool active;           // between beginPlacement and endPlacement
-    long long deadlineMs;  // the layout's budget is spent then
+    PlacedWindow windows[kLayoutSlots];  // by slot
+    bool active;                         // between beginPlacement and endPlacement
+    long long deadlineMs;                // the layout's budget is spent then
 };
 
 // ---- sway's and i3's IPC (tiling_ipc.cpp) ----

@@ -125,27 +125,14 @@ bool markedHidden(Window window) {
 
 Placement& placement = backend.placement;
 
-// Whether the entry holds nothing on its way: no request of this layout, no minimize waited for.
-// A window seen gone has nothing on its way.
-bool spare(const PlacedWindow& entry) {
-    return entry.handle == 0 || entry.record.phase == Phase::kGone ||
-           (settled(entry.record) && !entry.record.restoreWanted && !entry.record.moveWanted &&
-            !entry.record.minimizeOnItsWay);
-}
-
-// The window's entry; a new one takes a free entry, else one that holds nothing on its way.
-PlacedWindow& entryOf(platform::WindowHandle handle) {
-    PlacedWindow* taken = nullptr;
-    for (PlacedWindow& entry : placement.windows) {
-        if (entry.handle == handle) {
-            return entry;
-        }
-        const bool better = taken == nullptr || (taken->handle != 0 && entry.handle == 0);
-        taken = spare(entry) && better ? &entry : taken;
+// The slot's entry, for this window: a window new to the slot starts afresh, whatever the slot's
+// last window left there.
+PlacedWindow& entryOf(int slot, platform::WindowHandle handle) {
+    PlacedWindow& entry = placement.windows[slot];
+    if (entry.handle != handle) {
+        entry = PlacedWindow{};
+        entry.handle = handle;
     }
-    PlacedWindow& entry = taken != nullptr ? *taken : placement.windows[0];
-    entry = PlacedWindow{};
-    entry.handle = handle;
     return entry;
 }
 
@@ -156,6 +143,10 @@ const PlacedWindow* findEntry(platform::WindowHandle handle) {
         }
     }
     return nullptr;
+}
+
+bool validSlot(int slot) {
+    return slot >= 0 && slot < platform::kLayoutSlots;
 }
 
 // How the desktop takes requests now: asked once for all the windows a pass looks at.
@@ -374,11 +365,11 @@ long placementEventMask(Window window) {
 
 namespace platform {
 
-void minimizeWindow(WindowHandle handle) {
-    if (backend.display == nullptr || handle == 0) {
+void minimizeWindow(int slot, WindowHandle handle) {
+    if (backend.display == nullptr || handle == 0 || !validSlot(slot)) {
         return;
     }
-    PlacedWindow& entry = entryOf(handle);
+    PlacedWindow& entry = entryOf(slot, handle);
     selectFor(entry);
     const Desk desk = deskFor(deskNow(), handle);
     const long long now = monotonicMs();
@@ -399,14 +390,15 @@ void beginPlacement(const LayoutGoal& layout) {
     placement.deadlineMs = monotonicMs() + layout.budgetMs;
     // The players are minimized at once; each is shown again once its minimize has been seen (or
     // had its time) and the pause after it is over, then moved.
-    for (const WindowGoal& goal : layout.windows) {
+    for (int slot = 0; slot < kLayoutSlots; ++slot) {
+        const WindowGoal& goal = layout.windows[slot];
         if (goal.window == 0) {
             continue;
         }
         if (goal.hideFirst) {
-            minimizeWindow(goal.window);
+            minimizeWindow(slot, goal.window);
         }
-        PlacedWindow& entry = entryOf(goal.window);
+        PlacedWindow& entry = entryOf(slot, goal.window);
         entry.record.restoreWanted = goal.hideFirst;
         entry.record.restoreAtMs = monotonicMs() + layout.pauseMs;
         entry.record.moveWanted = true;
@@ -474,18 +466,17 @@ void endPlacement() {
     x11::selectEvents(backend.root);
 }
 
-bool windowPlaced(WindowHandle handle) {
-    const PlacedWindow* entry = findEntry(handle);
-    return entry == nullptr || entry->record.phase != Phase::kRefused;
+bool windowPlaced(int slot) {
+    if (backend.display == nullptr) {
+        return true;
+    }
+    return validSlot(slot) && placement.windows[slot].handle != 0 &&
+           placement.windows[slot].record.phase != Phase::kRefused;
 }
 
-// The five windows a viewer has at a time (four players, the console) then always find a free
-// entry among the eight.
-void forgetWindow(WindowHandle handle) {
-    for (PlacedWindow& entry : placement.windows) {
-        if (handle != 0 && entry.handle == handle) {
-            entry = PlacedWindow{};
-        }
+void forgetWindow(int slot) {
+    if (validSlot(slot)) {
+        placement.windows[slot] = PlacedWindow{};
     }
 }
 
