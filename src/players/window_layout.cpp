@@ -77,9 +77,12 @@ void aimAtCell(platform::LayoutGoal& layout, int player, int divisor) {
     const int column = (player - 1) % 2;
     const int row = (player - 1) / 2;
     platform::WindowGoal& goal = layout.windows[player];
-    goal = {playerTable[player].window, true, 0, 0, width, height};
+    goal.window = playerTable[player].window;
+    goal.hideFirst = true;
     goal.left = Wide{s.VLCLEFT} + column * width;
     goal.top = Wide{s.VLCTOP} + row * height;
+    goal.width = width;
+    goal.height = height;
 }
 
 // Hands the layout to the platform, which carries it out across the cycle: the pause before the
@@ -163,12 +166,12 @@ void arrangeWindows(int divisor) {
     // The geometry is taken as given, whatever its size: the sums are made wide enough for any
     // 32-bit numbers.
     using Wide = std::int64_t;
-    layout.windows[0] = {consoleWindow,
-                         false,
-                         Wide{s.INFOLEFT} + s.VLCLEFT,
-                         (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP,
-                         Wide{s.INFOWIDTH} / divisor,
-                         s.INFOHEIGHT};
+    platform::WindowGoal& console = layout.windows[0];
+    console.window = consoleWindow;
+    console.left = Wide{s.INFOLEFT} + s.VLCLEFT;
+    console.top = (2 * Wide{s.VLCHEIGHT}) / divisor + s.INFOTOP + s.VLCTOP;
+    console.width = Wide{s.INFOWIDTH} / divisor;
+    console.height = s.INFOHEIGHT;
     startLayout(layout, 0);
 
     cutProgramNameAtExe();
