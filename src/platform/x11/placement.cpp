@@ -389,7 +389,8 @@ void beginPlacement(const LayoutGoal& layout) {
     x11::selectEvents(backend.root);
     placement.deadlineMs = monotonicMs() + layout.budgetMs;
     // The players are minimized at once; each is shown again once its minimize has been seen (or
-    // had its time) and the pause after it is over, then moved.
+    // had its time) and the pause after the last of them is over, then moved: the restores due
+    // together are asked together, so that the window manager carries them out together.
     for (int slot = 0; slot < kLayoutSlots; ++slot) {
         const WindowGoal& goal = layout.windows[slot];
         if (goal.window == 0) {
@@ -400,13 +401,18 @@ void beginPlacement(const LayoutGoal& layout) {
         }
         PlacedWindow& entry = entryOf(slot, goal.window);
         entry.record.restoreWanted = goal.hideFirst;
-        entry.record.restoreAtMs = monotonicMs() + layout.pauseMs;
         entry.record.moveWanted = true;
         entry.left = coordinate(goal.left);
         entry.top = coordinate(goal.top);
         entry.width = extent(goal.width);
         entry.height = extent(goal.height);
         selectFor(entry);
+    }
+    const long long restoreAtMs = monotonicMs() + layout.pauseMs;
+    for (int slot = 0; slot < kLayoutSlots; ++slot) {
+        if (layout.windows[slot].window != 0) {
+            placement.windows[slot].record.restoreAtMs = restoreAtMs;
+        }
     }
 }
 
