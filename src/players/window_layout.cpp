@@ -119,9 +119,12 @@ void endLayout(bool tell) {
     // Only the windows this layout asked for: another player's window may have come meanwhile,
     // to be placed by a layout of its own.
     const int only = layoutProgress.onlyPlayer;
-    for (int slot = 0; tell && slot <= kPlayerCount; ++slot) {
-        if (only == 0 || slot == only) {
-            tellIfRefused(slot, slot == 0 ? consoleWindow : playerTable[slot].window);
+    if (tell && only != 0) {
+        tellIfRefused(only, playerTable[only].window);
+    } else if (tell) {
+        tellIfRefused(0, consoleWindow);
+        for (int player = 1; player <= kPlayerCount; ++player) {
+            tellIfRefused(player, playerTable[player].window);
         }
     }
     if (layoutProgress.onlyPlayer == 0) {

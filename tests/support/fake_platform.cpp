@@ -296,16 +296,15 @@ void listTopLevelWindows(WindowVisitor visit, void* context, bool wholeTree) {
 
 // What the core asks, window 0 included: that window 0 does nothing is each real platform's
 // promise, tested with that platform.
-void minimizeWindow(int slot, WindowHandle window) {
-    record("minimize " + number(window));
-    state.slots[slot] = window;
-    state.desk[window].minimized = true;
-    state.desk[window].minimizedAtMs = state.nowMs;
-}
-
 }  // namespace platform
 
 namespace {
+
+void noteMinimize(platform::WindowHandle window) {
+    fake::note("minimize " + number(window));
+    state.desk[window].minimized = true;
+    state.desk[window].minimizedAtMs = state.nowMs;
+}
 
 void noteMove(const platform::WindowGoal& goal) {
     const std::string rectangle = std::to_string(goal.left) + " " + std::to_string(goal.top) + " " +
@@ -318,6 +317,12 @@ void noteMove(const platform::WindowGoal& goal) {
 
 namespace platform {
 
+void minimizeWindow(int slot, WindowHandle window) {
+    noteMinimize(window);
+    state.nowMs += state.callCostMs;
+    state.slots[slot] = window;
+}
+
 // A slot of window 0 asks nothing.
 void beginPlacement(const LayoutGoal& layout) {
     record("beginPlacement");
@@ -327,9 +332,7 @@ void beginPlacement(const LayoutGoal& layout) {
         const WindowGoal& goal = layout.windows[slot];
         state.slots[slot] = goal.window != 0 ? goal.window : state.slots[slot];
         if (goal.window != 0 && goal.hideFirst) {
-            fake::note("minimize " + number(goal.window));
-            state.desk[goal.window].minimized = true;
-            state.desk[goal.window].minimizedAtMs = state.nowMs;
+            noteMinimize(goal.window);
             state.restoresPending = true;
         } else if (goal.window != 0) {
             noteMove(goal);
