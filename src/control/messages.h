@@ -56,6 +56,19 @@ constexpr const char kPictureStillFormat[] = "Player %d (udp://@%s:%d): picture 
 constexpr const char kPictureBlackFormat[] = "Player %d (udp://@%s:%d): picture black for %d s\r\n";
 constexpr const char kPictureMovingFormat[] =
     "Player %d (udp://@%s:%d): picture moving again after %d s\r\n";
+// A pane whose picture has not been read for five seconds, with why; told once, and again when
+// it is read.
+constexpr const char kPictureUnreadableFormat[] =
+    "Player %d (udp://@%s:%d): picture cannot be read, not watched (%s)\r\n";
+constexpr const char kPictureWatchedFormat[] =
+    "Player %d (udp://@%s:%d): picture watched again\r\n";
+constexpr const char kPictureNotShown[] = "not shown";
+constexpr const char kPictureOffScreen[] = "off the screen";
+constexpr const char kPictureWindowWent[] = "the window went";
+constexpr const char kPictureReadFailed[] = "the read failed";
+// A threshold for the picture watch that is not a number, told once at start.
+constexpr const char kStillSecondsNotANumberFormat[] =
+    "REZERIVOVE_STILL_SECONDS is not a number of seconds (%s): the picture watch keeps %d s\r\n";
 
 constexpr const char kKeyHints[] =
     "Hit ENTER or CTRL-C to quit\r\n"

@@ -223,16 +223,31 @@ void sendKey(WindowHandle window, int virtualKey);
 
 // ---- What a window shows -----------------------------------------------------------------------
 
-// A few fixed rows of a window's picture, reduced: a fingerprint that changes when any sampled
-// pixel does, and the brightest colour value among them (0 to 255).
+// A pane's picture as the viewer judges it: the window's whole client area read as a grid of
+// points, every kPictureStep-th pixel of every kPictureStep-th row (so that any 16×16 area holds
+// at least sixteen of them), each point's luma converted from the window's real pixel format and
+// added to the cell of a kPictureColumns × kPictureRows thumbnail it falls in.
+constexpr int kPictureStep = 4;
+constexpr int kPictureColumns = 32;
+constexpr int kPictureRows = 18;
+constexpr int kPictureCells = kPictureColumns * kPictureRows;
+
 struct PictureSample {
-    std::uint64_t fingerprint;
-    int brightest;
+    std::uint32_t cells[kPictureCells];  // row by row: the sum of the luma of each cell's points
+    int brightest;                       // the brightest colour value of any point, 0 to 255
 };
 
-// Samples the picture the window shows now. False when it cannot be read (not shown, gone, or
-// where the platform cannot read another program's window).
-bool samplePicture(WindowHandle window, PictureSample* sample);
+// What came of reading a window's picture.
+enum class PictureRead {
+    kRead,
+    kNotShown,   // minimized, unmapped or of no size
+    kOffScreen,  // partly off the screen, where the window system keeps no picture of that part
+    kGone,       // the window no longer exists
+    kFailed,     // the window system answered with an error, late, or in a format not read
+};
+
+// Reads the picture the window shows now, as the operator sees it.
+PictureRead samplePicture(WindowHandle window, PictureSample* sample);
 
 // ---- Where the keyboard goes after a layout ---------------------------------------------------
 

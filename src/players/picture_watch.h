@@ -1,6 +1,7 @@
 // Watching the players' pictures: a pane whose picture stands still or goes black is told on the
-// console once, and told again when it moves. The operator watches four panes at once; a frozen
-// pane looks exactly like a live one of a still scene.
+// console once, and told again when it moves; a pane whose picture cannot be read is told as not
+// watched. The operator watches four panes at once; a frozen pane looks exactly like a live one
+// of a still scene, and silence is read as "all four are fine".
 #pragma once
 
 #include <cstdint>
@@ -13,44 +14,57 @@
 constexpr long long kDefaultStillMs = 10000;
 // How often each shown pane is sampled; one pane a cycle at most.
 constexpr long long kPictureSampleEveryMs = 1000;
-// The brightest sample of a picture told as black: VLC paints black as 0 to 16 in each colour,
+// How long a pane's picture cannot be read before the operator is told it is not watched.
+constexpr long long kUnreadableToldAfterMs = 5000;
+// The brightest colour of a picture told as black: VLC paints black as 0 to 16 in each colour,
 // a dark scene has something above this.
 constexpr int kDarkLevel = 40;
 
-enum class PictureEpisode { kMoving, kStill, kBlack };
-enum class PictureNews { kNone, kStill, kBlack, kMovingAgain };
+// An episode is a stretch in which the picture does not move: still, or black. It ends only when
+// it is told as ended ("moving again").
+enum class PictureEpisode { kNone, kStill, kBlack };
+enum class PictureNews { kNone, kStill, kBlack, kMovingAgain, kUnreadable, kWatchedAgain };
 
-// One pane: what its picture was last, and since when it has not changed.
+// One pane: what its picture was, since when it has not changed, and its episode.
 struct PictureWatch {
-    std::uint64_t fingerprint;
-    long long changedAtMs;    // its last change, or when it came into sight
-    long long lightAtMs;      // its last sample that was not dark, or when it came into sight
-    long long episodeFromMs;  // when the picture stopped moving, or went dark
+    platform::PictureSample last;    // the last sample read
+    platform::PictureSample steady;  // the last picture seen twice in a row
+    bool haveLast;
+    bool lastChanged;         // the last sample differed from the one before it
+    long long changedAtMs;    // its last change in sight, or when its count started
+    long long lightAtMs;      // its last sample that was not dark, or when its count started
+    long long episodeFromMs;  // when the episode began
     long long nextSampleMs;
     PictureEpisode episode;
-    bool inSight;  // shown to the operator since the last look: the count runs
-    bool sampled;  // a sample taken since it came into sight
+    bool inSight;  // shown to the operator since the last look: samples are taken
+    // Reads that fail in sight: since when (0 while it reads), why, and whether it was told.
+    long long unreadableSinceMs;
+    platform::PictureRead unreadableReason;
+    bool unreadableTold;
 };
 
 struct PictureVerdict {
     PictureNews news;
-    int seconds;  // how long it has stood still or black, or how long it did
+    int seconds;  // how long it has stood still or black, or how long the episode lasted
+    platform::PictureRead reason;  // why it cannot be read
 };
 
 extern PictureWatch pictureWatches[kPlayerCount + 1];
 extern long long pictureStillMs;
 
-// The pane has come into sight: its count starts afresh, nothing told of before.
-void restartPictureWatch(PictureWatch& watch, long long nowMs);
+// The pane has come into sight (V, Y, its player's window placed again). An episode told before
+// stays open, its age running on; otherwise the count starts afresh.
+void pictureComesIntoSight(PictureWatch& watch, long long nowMs);
 
-// Takes one sample of the pane's picture: what to tell the operator, if anything. A threshold
-// of 0 tells nothing.
-PictureVerdict judgePicture(PictureWatch& watch, const platform::PictureSample& sample,
-                            long long nowMs, long long thresholdMs);
+// Takes one read of the pane's picture (its sample when `read` is kRead): what to tell the
+// operator, if anything. A threshold of 0 tells nothing of stillness or black.
+PictureVerdict judgePicture(PictureWatch& watch, platform::PictureRead read,
+                            const platform::PictureSample& sample, long long nowMs,
+                            long long thresholdMs);
 
 // Reads the threshold from the environment; called once at start-up.
 void readPictureSettings();
 
-// Once a cycle: samples at most one shown pane, and tells the operator what it found. A pane out
-// of sight (H, a layout on its way, a player started again) is not judged.
+// Once a cycle: samples at most one pane in sight, and tells the operator what it found. A pane
+// out of sight (H, its own layout on its way, its player started again) is not sampled.
 void watchPictures();

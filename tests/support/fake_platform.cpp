@@ -382,14 +382,14 @@ void endPlacement() {
     state.placementEndedAtMs = state.nowMs;
 }
 
-bool samplePicture(WindowHandle window, PictureSample* sample) {
+PictureRead samplePicture(WindowHandle window, PictureSample* sample) {
     for (const auto& shown : state.pictures) {
         if (shown.first == window) {
             *sample = shown.second;
-            return true;
+            return PictureRead::kRead;
         }
     }
-    return false;
+    return PictureRead::kNotShown;
 }
 
 void forgetWindow(int slot) {

@@ -68,16 +68,14 @@ void sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                         &result);
 }
 
-// Reading what a player's window shows: rows spread over its picture, each copied across its
-// width into a bitmap of the viewer's own, made once at start.
-constexpr int kSampledRows = 8;
-constexpr int kMostRowPixels = 2048;
+// Reading what a player's window shows: its client area as the desktop composes it on the
+// screen, which holds the video VLC draws with Direct3D (the window's own device context often
+// gives black or old pixels for it), stretched without blending into a bitmap of the viewer's
+// own, made once at start, so that the bitmap holds every fourth pixel of every fourth row.
+constexpr int kMostPointsAcross = 512;
+constexpr int kMostRowsRead = 256;
 HDC sampleDc;
 void* sampleBits;
-
-// FNV-1a, 64 bits.
-constexpr std::uint64_t kHashStart = 14695981039346656037ull;
-constexpr std::uint64_t kHashFactor = 1099511628211ull;
 
 }  // namespace
 
@@ -87,8 +85,8 @@ bool openWindowSystem(char*, std::size_t, WindowSystemLostHandler) {
     BITMAPINFO format;
     ZeroMemory(&format, sizeof format);
     format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = kMostRowPixels;
-    format.bmiHeader.biHeight = -kSampledRows;  // top row first
+    format.bmiHeader.biWidth = kMostPointsAcross;
+    format.bmiHeader.biHeight = -kMostRowsRead;  // top row first
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
@@ -98,50 +96,70 @@ bool openWindowSystem(char*, std::size_t, WindowSystemLostHandler) {
                                          : nullptr;
     if (bitmap != nullptr) {
         SelectObject(sampleDc, bitmap);
+        SetStretchBltMode(sampleDc, COLORONCOLOR);  // every n-th pixel, none blended
     } else {
         sampleBits = nullptr;
     }
     return true;
 }
 
-bool samplePicture(WindowHandle handle, PictureSample* sample) {
+PictureRead samplePicture(WindowHandle handle, PictureSample* sample) {
     HWND window = windowOf(handle);
+    if (window == nullptr || !IsWindow(window)) {
+        return PictureRead::kGone;
+    }
     RECT client;
-    if (sampleBits == nullptr || window == nullptr || !IsWindowVisible(window) ||
-        IsIconic(window) || !GetClientRect(window, &client) || client.right < 1 ||
-        client.bottom < 1) {
-        return false;
+    if (!IsWindowVisible(window) || IsIconic(window) || !GetClientRect(window, &client) ||
+        client.right < 1 || client.bottom < 1) {
+        return PictureRead::kNotShown;
     }
-    const int width = client.right < kMostRowPixels ? client.right : kMostRowPixels;
-    HDC windowDc = GetDC(window);
-    if (windowDc == nullptr) {
-        return false;
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    if (origin.x < screenLeft || origin.y < screenTop ||
+        origin.x + client.right > screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN) ||
+        origin.y + client.bottom > screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)) {
+        return PictureRead::kOffScreen;  // the screen holds no picture of the part beyond it
     }
-    bool read = true;
-    for (int row = 0; row < kSampledRows && read; ++row) {
-        const int top = client.bottom * (2 * row + 1) / (2 * kSampledRows);
-        read = BitBlt(sampleDc, 0, row, width, 1, windowDc, 0, top, SRCCOPY) != 0;
+    if (sampleBits == nullptr) {
+        return PictureRead::kFailed;
     }
-    ReleaseDC(window, windowDc);
+    const int width = client.right;
+    const int height = client.bottom;
+    const int across = (width + kPictureStep - 1) / kPictureStep;
+    const int down = (height + kPictureStep - 1) / kPictureStep;
+    const int points = across < kMostPointsAcross ? across : kMostPointsAcross;
+    const int rows = down < kMostRowsRead ? down : kMostRowsRead;
+    HDC screenDc = GetDC(nullptr);
+    if (screenDc == nullptr) {
+        return PictureRead::kFailed;
+    }
+    const bool read = StretchBlt(sampleDc, 0, 0, points, rows, screenDc, origin.x, origin.y, width,
+                                 height, SRCCOPY) != 0;
+    ReleaseDC(nullptr, screenDc);
     GdiFlush();
     if (!read) {
-        return false;
+        return PictureRead::kFailed;
     }
-    std::uint64_t hash = kHashStart;
-    int brightest = 0;
-    for (int row = 0; row < kSampledRows; ++row) {
-        const unsigned char* pixels =
-            static_cast<const unsigned char*>(sampleBits) + row * kMostRowPixels * 4;
-        for (int i = 0; i < width * 4; ++i) {
-            hash = (hash ^ pixels[i]) * kHashFactor;
-            if (i % 4 != 3 && pixels[i] > brightest) {
-                brightest = pixels[i];
+    ZeroMemory(sample->cells, sizeof sample->cells);
+    sample->brightest = 0;
+    for (int row = 0; row < rows; ++row) {
+        const unsigned char* pixel =
+            static_cast<const unsigned char*>(sampleBits) + row * kMostPointsAcross * 4;
+        std::uint32_t* cellRow = sample->cells + row * kPictureRows / rows * kPictureColumns;
+        for (int point = 0; point < points; ++point, pixel += 4) {
+            const int blue = pixel[0], green = pixel[1], red = pixel[2];
+            cellRow[point * kPictureColumns / points] +=
+                static_cast<std::uint32_t>(77 * red + 150 * green + 29 * blue) >> 8;
+            const int most =
+                red > green ? (red > blue ? red : blue) : (green > blue ? green : blue);
+            if (most > sample->brightest) {
+                sample->brightest = most;
             }
         }
     }
-    sample->fingerprint = hash;
-    sample->brightest = brightest;
-    return true;
+    return PictureRead::kRead;
 }
 
 bool consoleMayBeOutOfReach() {

@@ -154,6 +154,7 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize,
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     backend.onWayland = wayland != nullptr && wayland[0] != '\0';
     backend.tilingIpc = x11::connectTilingIpc();
+    x11::openPictureConnection();
     return true;
 }
 

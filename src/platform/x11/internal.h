@@ -108,6 +108,26 @@ struct TilingIpc {
     char reply[kReplySize];
 };
 
+// ---- The picture reads (pictures.cpp) ----
+
+// The widest part of a row read, the most rows read and points taken across a window: a window
+// larger than the grid of points allows is read more thinly.
+constexpr int kMostPictureWidth = 4096;
+constexpr int kMostPictureRowsRead = 256;
+constexpr int kMostPicturePointsAcross = 512;
+
+// The connection the viewer reads pictures on, spoken to without the X library: requests are
+// numbered as the server numbers them, and every one of them is answered (a reply or an error).
+struct PictureConnection {
+    int socket = -1;
+    unsigned long long sent;      // the last request sent
+    unsigned long long answered;  // the last request whose answer was read
+    unsigned char out[32 + kMostPictureRowsRead * 20];
+    std::size_t outLength;
+    unsigned char in[65536];
+    std::size_t inStart, inEnd;  // what has been read and not yet taken
+};
+
 // The backend's one record: what the viewer knows of the X server it is connected to, and the
 // state of each of its parts.
 struct X11State {
@@ -148,6 +168,7 @@ struct X11State {
     KeyboardWatch keyboard;
     Placement placement;
     TilingIpc ipc;
+    PictureConnection pictures;
 };
 
 extern X11State backend;
@@ -240,6 +261,11 @@ TreeAnswer tilingHidden(WindowHandle window, unsigned long long after, bool* hid
 // The terminal the viewer runs in, when it is a native Wayland window sway can name by its
 // process; 0 otherwise.
 std::uint32_t nativeTerminalProcess();
+
+// ---- pictures.cpp ------------------------------------------------------------------------------
+
+// Opens the connection pictures are read on; without it every read fails.
+void openPictureConnection();
 
 // ---- titles_keys.cpp ---------------------------------------------------------------------------
 
