@@ -191,12 +191,12 @@ def window_manager_command(name, config_dir):
 
 class XServer:
     """An Xvfb of our own on a free display number, optionally with a window manager (True is
-    openbox, or one of WINDOW_MANAGERS by name)."""
+    openbox, or one of WINDOW_MANAGERS by name), at a depth of 24 bits or another."""
 
-    def __init__(self, window_manager=False, size="1600x1000"):
+    def __init__(self, window_manager=False, size="1600x1000", depth=24):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{size}x{depth}", "-nolisten",
              "tcp", "-noreset"], pass_fds=[write_end], stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
         os.close(write_end)

@@ -8,8 +8,12 @@
 //                        arguments: a player that cannot play its stream (port: the last
 //                        argument's)
 //   <log dir>/still-<port>  while this file exists, the picture stands still; black-<port>: it
-//                        is black. Otherwise the window shows a moving picture, a new frame
-//                        every 100 ms (a grey level and a bar that move), as a stream does
+//                        is black as VLC paints it (16, 16, 16); red-<port>: it stands still,
+//                        all red; counter-<port>: it stands still but for a 16×16 square a
+//                        little below its top, whose grey changes every frame. Otherwise the
+//                        window shows a moving picture, a new frame every 100 ms (a grey level
+//                        and a bar that move), as a stream does. Colours are made for the
+//                        screen's visual, whatever its depth
 //   TEST_PLAYER_NO_WINDOW  the player of this stream port runs without ever showing a window
 //   SIGUSR1              destroy the window and keep running
 //   TEST_PLAYER_ACTIVATE_MS  this long after its window is first mapped, ask for the keyboard as
@@ -107,19 +111,49 @@ void activate(Display* display, Window root, Window window, Time time) {
     logLine("activate");
 }
 
-// The picture: frame n of a moving one (a grey level and a white bar that move), or black.
-void paint(Display* display, Window window, GC gc, long frame, bool black) {
+// A colour as a pixel of the screen's visual (16, 24 or 30 bits).
+unsigned long pixelOf(const Visual* visual, unsigned red, unsigned green, unsigned blue) {
+    const unsigned long masks[3] = {visual->red_mask, visual->green_mask, visual->blue_mask};
+    const unsigned levels[3] = {red, green, blue};
+    unsigned long pixel = 0;
+    for (int i = 0; i < 3; ++i) {
+        int shift = 0;
+        while (masks[i] != 0 && ((masks[i] >> shift) & 1u) == 0) {
+            ++shift;
+        }
+        const unsigned long most = masks[i] >> shift;
+        pixel |= (levels[i] * most / 255) << shift;
+    }
+    return pixel;
+}
+
+enum class Picture { kMoving, kStill, kBlack, kRed, kCounter };
+
+// The picture: frame n of a moving one (a grey level and a white bar that move), black, red, or
+// frame 0 with a square whose grey is the counter's.
+void paint(Display* display, Window window, GC gc, long frame, Picture picture, long counter) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes)) {
         return;
     }
-    const unsigned long grey = 0x40 + (frame * 7) % 0x80;
-    XSetForeground(display, gc, black ? 0 : grey << 16 | grey << 8 | grey);
+    const Visual* visual = attributes.visual;
+    const unsigned grey = 0x40 + static_cast<unsigned>(frame * 7 % 0x80);
+    XSetForeground(display, gc,
+                   picture == Picture::kBlack ? pixelOf(visual, 16, 16, 16)
+                   : picture == Picture::kRed ? pixelOf(visual, 160, 0, 0)
+                                              : pixelOf(visual, grey, grey, grey));
     XFillRectangle(display, window, gc, 0, 0, attributes.width, attributes.height);
-    if (!black) {
-        XSetForeground(display, gc, 0xFFFFFF);
+    if (picture == Picture::kMoving || picture == Picture::kStill) {
+        XSetForeground(display, gc, pixelOf(visual, 255, 255, 255));
         XFillRectangle(display, window, gc, static_cast<int>(frame * 9 % (attributes.width + 1)), 0,
                        12, attributes.height);
+    }
+    if (picture == Picture::kCounter) {
+        // Between the rows a reader of a few fixed rows would look at (an eighth apart).
+        const unsigned level = static_cast<unsigned>(counter * 37 % 200 + 40);
+        XSetForeground(display, gc, pixelOf(visual, level, level, level));
+        XFillRectangle(display, window, gc, attributes.width / 2,
+                       attributes.height / 16 + (attributes.height / 8 - 16) / 2, 16, 16);
     }
     XFlush(display);
 }
@@ -176,7 +210,7 @@ int main(int argc, char** argv) {
     const Atom utf8String = XInternAtom(display, "UTF8_STRING", False);
     const Atom wmState = XInternAtom(display, "WM_STATE", False);
 
-    Window window = XCreateSimpleWindow(display, root, 10, 10, 320, 180, 0, 0, 0x203040);
+    Window window = XCreateSimpleWindow(display, root, 10, 10, 320, 180, 0, 0, 0);
     const char title[] = "VLC media player";
     XStoreName(display, window, title);
     XChangeProperty(display, window, netWmName, utf8String, 8, PropModeReplace,
@@ -191,7 +225,8 @@ int main(int argc, char** argv) {
                      FocusChangeMask | ExposureMask);
     GC gc = XCreateGC(display, window, 0, nullptr);
     long frame = 0;
-    bool black = false;
+    long counter = 0;
+    Picture picture = Picture::kMoving;
     long long paintAtMs = 0;
     const char* activateAfter = std::getenv("TEST_PLAYER_ACTIVATE_MS");
     long long activateAtMs = -1;  // set when the window is first mapped
@@ -215,11 +250,21 @@ int main(int argc, char** argv) {
         if (window != None && nowMs() >= paintAtMs) {
             paintAtMs = nowMs() + 100;
             const char* streamPort = port != nullptr ? port + 1 : "";
-            black = logDir != nullptr && fileExists(logDir, "black", streamPort);
-            if (logDir == nullptr || !fileExists(logDir, "still", streamPort)) {
+            const auto flagged = [&](const char* kind) {
+                return logDir != nullptr && fileExists(logDir, kind, streamPort);
+            };
+            picture = flagged("black")     ? Picture::kBlack
+                      : flagged("red")     ? Picture::kRed
+                      : flagged("counter") ? Picture::kCounter
+                      : flagged("still")   ? Picture::kStill
+                                           : Picture::kMoving;
+            if (picture == Picture::kMoving) {
                 ++frame;
             }
-            paint(display, window, gc, frame, black);
+            if (picture == Picture::kCounter) {
+                ++counter;
+            }
+            paint(display, window, gc, frame, picture, counter);
         }
         if (XPending(display) == 0) {
             // Wake up now and then to act on SIGUSR1, the activation and the next frame; end
@@ -243,7 +288,7 @@ int main(int argc, char** argv) {
         switch (event.type) {
             case Expose:
                 if (event.xexpose.count == 0) {
-                    paint(display, window, gc, frame, black);
+                    paint(display, window, gc, frame, picture, counter);
                 }
                 break;
             case MapNotify:

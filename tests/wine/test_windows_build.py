@@ -222,9 +222,9 @@ def test_grid_titles_status_records_and_ctrl_c(wine):
 
 
 def test_a_picture_that_stands_still_or_goes_black_is_told(wine):
-    """The same watch as on Linux, through the window's device context: player 3's picture
-    stands still and player 2's goes black, each told once and again when it moves; players 1
-    and 4 move all along and are never told."""
+    """The same watch as on Linux, read from the screen as the desktop composes it: player 3's
+    picture stands still and player 2's goes black, each told once and again when it moves;
+    players 1 and 4 move all along and are never told."""
     wine.clear_logs()
     base = free_base_port()
     run = Run(wine, arguments(base), env={"REZERIVOVE_STILL_SECONDS": "3"})
