@@ -3,7 +3,7 @@
 X server of their own. Each prints its figures; bench/README.md keeps the latest.
 
     measure.py latency [--blocks 1000]   status record -> title on the player window
-    measure.py idle [--seconds 60] [--traffic] [--no-watch]   CPU and memory with four players
+    measure.py idle [--seconds 60] [--traffic] [--no-watch | --compare]   CPU and memory with four players
                                          painting moving pictures, watched or not, beside a
                                          loop that only sleeps
     measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
@@ -114,11 +114,12 @@ def cpu_seconds(pid):
     return total / 1e9
 
 
-def idle(args):
-    """The viewer's CPU beside a loop that only sleeps 100 ms, over the same seconds."""
+def idle_once(args, no_watch):
+    """The viewer's CPU beside a loop that only sleeps 100 ms, over the same seconds: CPU %,
+    floor %, RSS KiB."""
     floor_binary = os.path.join(ROOT, "build/linux/bench/sleep_floor")
     # The four moving pictures watched, or the watch off.
-    watch = {"REZERIVOVE_STILL_SECONDS": "0"} if args.no_watch else None
+    watch = {"REZERIVOVE_STILL_SECONDS": "0"} if no_watch else None
     with running_viewer(watch) as (viewer, base):
         floor = subprocess.Popen([floor_binary])
         try:
@@ -144,10 +145,24 @@ def idle(args):
         with open(f"/proc/{pid}/status") as status:
             rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
     traffic = "one block a second per channel" if args.traffic else "no traffic"
-    traffic += ", pictures not watched" if args.no_watch else ", four moving pictures watched"
+    traffic += ", pictures not watched" if no_watch else ", four moving pictures watched"
     print(f"idle over {elapsed:.0f} s, {traffic}: CPU {cpu:.3f} s = "
           f"{100 * cpu / elapsed:.4f} % of one core, RSS {rss} KiB; sleep-only floor "
           f"{100 * floor_cpu / elapsed:.4f} % (target <= 0.05 %, <= 4096 KiB)")
+    return 100 * cpu / elapsed, 100 * floor_cpu / elapsed, rss
+
+
+def idle(args):
+    if not args.compare:
+        idle_once(args, args.no_watch)
+        return
+    # The watch's own cost: the same viewer with the watch off and on, one after the other,
+    # each beside its floor.
+    off, off_floor, _ = idle_once(args, True)
+    on, on_floor, rss = idle_once(args, False)
+    print(f"the watch adds {(on - on_floor) - (off - off_floor):.4f} % of one core over its "
+          f"floor ({on - off:.4f} % raw); RSS with it {rss} KiB (targets <= 0.02 %, "
+          f"<= 3584 KiB)")
 
 
 def start(args):
@@ -496,6 +511,8 @@ def main():
     idle_parser.add_argument("--seconds", type=float, default=60)
     idle_parser.add_argument("--traffic", action="store_true",
                              help="one block of status records a second per channel")
+    idle_parser.add_argument("--compare", action="store_true",
+                             help="the watch off, then on, in one run, and what it adds")
     idle_parser.add_argument("--no-watch", action="store_true",
                              help="the picture watch off (REZERIVOVE_STILL_SECONDS=0)")
     sub.add_parser("start").add_argument("--vlc", action="store_true")

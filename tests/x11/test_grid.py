@@ -475,11 +475,11 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         session.close()
 
 
-@pytest.mark.parametrize("depth", [16, 24], ids=["openbox-depth16", "openbox-depth24"])
+@pytest.mark.parametrize("depth", [16, 24, 30], ids=lambda depth: f"openbox-depth{depth}")
 def test_a_picture_is_read_in_the_screens_pixel_format(depth):
-    """At 16 bits a pixel (a remote desktop's usual setting) as at 24: a black picture is told
-    black, a red one still and never black, a picture still but for a small counter not at
-    all, a still grey one still."""
+    """At 16 bits a pixel (a remote desktop's usual setting) and 30 (ten bits a colour) as at
+    24: a black picture is told black, a red one still and never black, a picture still but for
+    a small counter not at all, a still grey one still."""
     server = XServer(window_manager="openbox", depth=depth)
     session = start_session(server, extra_env={"REZERIVOVE_STILL_SECONDS": "3"})
     try:

@@ -275,7 +275,18 @@ struct PixelFormat {
     int bytesPerPixel;
     bool mostSignificantFirst;
     Channel red, green, blue;
+    // Where each colour's byte is, when every colour is one whole byte of a 32-bit pixel (the
+    // usual depth 24 and 32): read straight; -1 otherwise.
+    int redByte, greenByte, blueByte;
 };
+
+// The byte of a 32-bit pixel that holds the channel, when it is exactly one byte; -1 otherwise.
+int byteOf(const Channel& channel, bool mostSignificantFirst) {
+    if (channel.mask >> channel.shift != 0xFF || channel.shift % 8 != 0) {
+        return -1;
+    }
+    return mostSignificantFirst ? 3 - channel.shift / 8 : channel.shift / 8;
+}
 
 bool formatOf(int depth, VisualID visualId, PixelFormat* format) {
     Display* display = backend.display;
@@ -295,6 +306,10 @@ bool formatOf(int depth, VisualID visualId, PixelFormat* format) {
     format->red = channelOf(visual->red_mask);
     format->green = channelOf(visual->green_mask);
     format->blue = channelOf(visual->blue_mask);
+    const bool wholeBytes = format->bytesPerPixel == 4;
+    format->redByte = wholeBytes ? byteOf(format->red, format->mostSignificantFirst) : -1;
+    format->greenByte = wholeBytes ? byteOf(format->green, format->mostSignificantFirst) : -1;
+    format->blueByte = wholeBytes ? byteOf(format->blue, format->mostSignificantFirst) : -1;
     return true;
 }
 
@@ -308,19 +323,28 @@ std::uint32_t pixelAt(const unsigned char* at, const PixelFormat& format) {
 }
 
 // The points of one row, each added to its cell; `cellOf` names the cell column of each point.
+void addPoint(int red, int green, int blue, std::uint32_t* cell, int* brightest) {
+    *cell += static_cast<std::uint32_t>(77 * red + 150 * green + 29 * blue) >> 8;
+    const int most = red > green ? (red > blue ? red : blue) : (green > blue ? green : blue);
+    if (most > *brightest) {
+        *brightest = most;
+    }
+}
+
 void addRow(const unsigned char* row, const PixelFormat& format, const unsigned char* cellOf,
             int points, int columnStep, std::uint32_t* cells, int* brightest) {
     const int stride = columnStep * format.bytesPerPixel;
+    if (format.redByte >= 0 && format.greenByte >= 0 && format.blueByte >= 0) {
+        for (int point = 0; point < points; ++point, row += stride) {
+            addPoint(row[format.redByte], row[format.greenByte], row[format.blueByte],
+                     &cells[cellOf[point]], brightest);
+        }
+        return;
+    }
     for (int point = 0; point < points; ++point, row += stride) {
         const std::uint32_t pixel = pixelAt(row, format);
-        const int red = level(format.red, pixel);
-        const int green = level(format.green, pixel);
-        const int blue = level(format.blue, pixel);
-        cells[cellOf[point]] += static_cast<std::uint32_t>(77 * red + 150 * green + 29 * blue) >> 8;
-        const int most = red > green ? (red > blue ? red : blue) : (green > blue ? green : blue);
-        if (most > *brightest) {
-            *brightest = most;
-        }
+        addPoint(level(format.red, pixel), level(format.green, pixel), level(format.blue, pixel),
+                 &cells[cellOf[point]], brightest);
     }
 }
 
