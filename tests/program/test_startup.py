@@ -180,6 +180,22 @@ def test_no_display_ends_with_code_11_before_any_player_starts(display, shown):
     assert seconds >= ERROR_PAUSE - 0.1
 
 
+@pytest.mark.parametrize("setting,told", [
+    ("ten", b"REZERIVOVE_STILL_SECONDS is not a number of seconds (ten): the picture watch "
+            b"keeps 10 s\r\n"),
+    ("3 s\x1b[2J", b"REZERIVOVE_STILL_SECONDS is not a number of seconds (3 s?[2J): the picture "
+                   b"watch keeps 10 s\r\n"),
+    (" 30 ", b"")], ids=["word", "number-and-more", "number"])
+def test_a_still_time_that_is_not_a_number_is_told_once_at_start(setting, told):
+    env = {"REZERIVOVE_STILL_SECONDS": setting}
+    with Viewer(arguments(port=free_base_port()), env=env) as viewer:
+        assert viewer.wait_for(KEY_HINTS), viewer.output
+        viewer.press(b"\r")
+        code, output, _ = viewer.finish()
+    assert output == BANNER + told + KEY_HINTS + EXITING
+    assert code == 0
+
+
 def test_player_that_ends_before_its_window_shows_is_a_failed_start():
     with Viewer(arguments(), stdin=subprocess.DEVNULL, env={"TEST_PLAYER_EXIT": "3"}) as viewer:
         code, output, seconds = viewer.finish()
