@@ -126,6 +126,7 @@ struct PictureConnection {
     std::size_t outLength;
     unsigned char in[65536];
     std::size_t inStart, inEnd;  // what has been read and not yet taken
+    std::size_t dropping;        // bytes still to drop as they come (an event, a response's rest)
 };
 
 // The backend's one record: what the viewer knows of the X server it is connected to, and the

@@ -41,7 +41,7 @@ constexpr unsigned char kBadDrawable = 9;
 constexpr unsigned char kIsViewable = 2;
 constexpr std::size_t kResponseSize = 32;
 
-// How long the server may take to answer one batch: it answers in milliseconds, also while the
+// How long the server may take to answer a sample: it answers in milliseconds, also while the
 // window manager is stopped; what has not come by then is read and dropped at the next sample.
 constexpr int kAnswerWithinMs = 100;
 
@@ -172,15 +172,18 @@ bool have(std::size_t count, long long deadlineMs) {
     return true;
 }
 
-// Drops `count` bytes of a response's data, through the buffer however long it is.
+// Drops `count` more bytes of what the server sent (an event, the rest of a response), through
+// the buffer however many they are; what is not there by `deadlineMs` is dropped later.
 bool skip(std::size_t count, long long deadlineMs) {
-    while (count > 0) {
-        const std::size_t part = count < sizeof reader.in ? count : sizeof reader.in;
-        if (!have(part, deadlineMs)) {
+    reader.dropping += count;
+    while (reader.dropping > 0) {
+        if (reader.inEnd == reader.inStart && !have(1, deadlineMs)) {
             return false;
         }
+        const std::size_t available = reader.inEnd - reader.inStart;
+        const std::size_t part = reader.dropping < available ? reader.dropping : available;
         reader.inStart += part;
-        count -= part;
+        reader.dropping -= part;
     }
     return true;
 }
@@ -190,7 +193,7 @@ bool skip(std::size_t count, long long deadlineMs) {
 // connection is out of step (then given up).
 bool nextResponse(const unsigned char** response, std::size_t* extra, long long deadlineMs) {
     for (;;) {
-        if (reader.socket < 0 || !have(kResponseSize, deadlineMs)) {
+        if (reader.socket < 0 || !skip(0, deadlineMs) || !have(kResponseSize, deadlineMs)) {
             return false;
         }
         const unsigned char* at = reader.in + reader.inStart;
@@ -235,6 +238,9 @@ void finishResponse(std::size_t extra, long long deadlineMs) {
 
 // Reads and drops the answers a sample left behind when its time ran out.
 bool catchUp(long long deadlineMs) {
+    if (!skip(0, deadlineMs)) {
+        return false;
+    }
     while (reader.answered < reader.sent) {
         const unsigned char* response = nullptr;
         std::size_t extra = 0;
@@ -350,12 +356,11 @@ void addRow(const unsigned char* row, const PixelFormat& format, const unsigned 
 
 // The window's state, asked together: its attributes, its size, where it stands on the screen,
 // and the screen's size.
-PictureRead readState(Window window, int* width, int* height, bool* offScreen) {
+PictureRead readState(Window window, int* width, int* height, bool* offScreen, long long deadline) {
     askWindowOnly(kGetWindowAttributes, window);
     askWindowOnly(kGetGeometry, window);
     askCoordinates(window);
     askWindowOnly(kGetGeometry, backend.root);
-    const long long deadline = monotonicMs() + kAnswerWithinMs;
     if (!sendRequests(deadline)) {
         return PictureRead::kFailed;
     }
@@ -417,13 +422,18 @@ using x11::backend;
 
 PictureRead samplePicture(WindowHandle handle, PictureSample* sample) {
     if (backend.display == nullptr || handle == 0 || (handle & x11::kProcessWindowBit) != 0 ||
-        backend.pictures.socket < 0 || !x11::catchUp(monotonicMs() + x11::kAnswerWithinMs)) {
+        backend.pictures.socket < 0) {
+        return PictureRead::kFailed;
+    }
+    // The whole sample within one bound, what an earlier one left unread included.
+    const long long deadline = monotonicMs() + x11::kAnswerWithinMs;
+    if (!x11::catchUp(deadline)) {
         return PictureRead::kFailed;
     }
     const Window window = static_cast<Window>(handle);
     int width = 0, height = 0;
     bool offScreen = false;
-    const PictureRead state = x11::readState(window, &width, &height, &offScreen);
+    const PictureRead state = x11::readState(window, &width, &height, &offScreen, deadline);
     if (state != PictureRead::kRead) {
         return state;
     }
@@ -443,7 +453,6 @@ PictureRead samplePicture(WindowHandle handle, PictureSample* sample) {
         x11::askRow(window, top, readWidth);
         ++rows;
     }
-    const long long deadline = monotonicMs() + x11::kAnswerWithinMs;
     if (!x11::sendRequests(deadline)) {
         return PictureRead::kFailed;
     }
