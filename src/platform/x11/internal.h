@@ -119,6 +119,7 @@ constexpr int kMostPicturePointsAcross = 512;
 // The connection the viewer reads pictures on, spoken to without the X library: requests are
 // numbered as the server numbers them, and every one of them is answered (a reply or an error).
 struct PictureConnection {
+    Display* display;  // what the X library made of it, kept for the life of the viewer
     int socket = -1;
     unsigned long long sent;      // the last request sent
     unsigned long long answered;  // the last request whose answer was read

@@ -407,6 +407,7 @@ void openPictureConnection() {
     }
     // Whatever the X library asked at the start is answered before the viewer speaks.
     XSync(display, False);
+    reader.display = display;
     reader.socket = ConnectionNumber(display);
     reader.sent = NextRequest(display) - 1;
     reader.answered = reader.sent;
