@@ -13,6 +13,7 @@ X server of their own. Each prints its figures; bench/README.md keeps the latest
                                          cell, and to its picture there (openbox, or the desktop)
     measure.py watch [--desktop NAME]    a pane still and one black: to their lines, and from
                                          their moving again to its line
+    measure.py sample [--depth 24]       the viewer's CPU for one read of a 480x270 pane
     measure.py hold [--desktop NAME] [--ipc-delay MS]   the cycle's worst hold: the longest delay
                                          of a text line sent every 100 ms during Y, the desktop
                                          working and then stopped; Ctrl-C to exit with it stopped.
@@ -41,7 +42,7 @@ os.environ.setdefault("REZERIVOVE_TEST_PLAYER", os.path.join(ROOT, "build/linux/
 
 from console_session import ConsoleSession, TextTicks, xtool  # noqa: E402
 from viewer import (KEY_HINTS, WAYLAND_DESKTOPS, Viewer, WaylandDesktop, XServer,  # noqa: E402
-                    arguments, free_base_port, grid_cells, seeded_home, send_udp,
+                    arguments, free_base_port, grid_cells, seeded_home, send_udp, wait_until,
                     unprivileged_user)
 
 
@@ -502,6 +503,37 @@ def watch(args):
           "they moved (target <= 2000 ms)")
 
 
+def sample(args):
+    """The viewer's own CPU for one read of a moving 480x270 pane (bench/picture_sample), and
+    what four panes read once a second each cost."""
+    server = XServer(depth=args.depth)
+    log_dir = tempfile.TemporaryDirectory(prefix="rezerivove-sample-")
+    env = dict(os.environ, DISPLAY=server.display, TEST_PLAYER_LOG_DIR=log_dir.name)
+    player = subprocess.Popen([os.environ["REZERIVOVE_TEST_PLAYER"], "udp://@127.0.0.1:5041"],
+                              env=env)
+    try:
+        found = []
+
+        def window():
+            found[:] = xtool(server.display, "xdotool", "search", "--pid",
+                             str(player.pid)).split()
+            return bool(found)
+
+        wait_until(window, 10)
+        xtool(server.display, "xdotool", "windowsize", "--sync", found[0], "480", "270")
+        result = subprocess.run([os.path.join(ROOT, "build/linux/bench/picture_sample"), found[0],
+                                 str(args.count)], env=env, capture_output=True, text=True)
+        print(result.stdout.strip() or result.stderr.strip())
+        micro = float(re.search(r"([\d.]+) us of CPU", result.stdout).group(1))
+        print(f"depth {args.depth}: four panes read once a second each cost "
+              f"{4 * micro / 1e4:.4f} % of one core (target <= 0.02 %)")
+    finally:
+        player.kill()
+        player.wait()
+        server.close()
+        log_dir.cleanup()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -530,9 +562,12 @@ def main():
                              help="sway or i3 only: every IPC reply this late")
     sub.add_parser("watch").add_argument(
         "--desktop", default="openbox", help="a window manager on Xvfb")
+    sample_parser = sub.add_parser("sample")
+    sample_parser.add_argument("--count", type=int, default=2000)
+    sample_parser.add_argument("--depth", type=int, default=24, help="the X server's depth")
     args = parser.parse_args()
     {"latency": latency, "idle": idle, "start": start, "keys": keys, "hold": hold,
-     "restart": restart, "watch": watch}[args.what](args)
+     "restart": restart, "watch": watch, "sample": sample}[args.what](args)
 
 
 if __name__ == "__main__":

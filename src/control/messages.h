@@ -66,6 +66,10 @@ constexpr const char kPictureNotShown[] = "not shown";
 constexpr const char kPictureOffScreen[] = "off the screen";
 constexpr const char kPictureWindowWent[] = "the window went";
 constexpr const char kPictureReadFailed[] = "the read failed";
+// The window system shares no memory with the viewer (a remote X server, a container): each
+// picture then crosses the connection, which costs more; told once at start.
+constexpr const char kPictureReadSlowly[] =
+    "The picture watch reads through the window system's connection: no memory shared with it\r\n";
 // A threshold for the picture watch that is not a number, told once at start.
 constexpr const char kStillSecondsNotANumberFormat[] =
     "REZERIVOVE_STILL_SECONDS is not a number of seconds (%s): the picture watch keeps %d s\r\n";

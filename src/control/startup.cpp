@@ -134,6 +134,9 @@ int viewerMain(int argc, char** argv) {
         errorExitFormatted(exit_codes::kCannotOpenDisplay, messages::kCannotOpenDisplayFormat,
                            displayName);
     }
+    if (pictureStillMs > 0 && !platform::pictureReadsShared()) {
+        printText(messages::kPictureReadSlowly);
+    }
 
     launchPlayers();
     findWindows();

@@ -246,8 +246,19 @@ enum class PictureRead {
     kFailed,     // the window system answered with an error, late, or in a format not read
 };
 
-// Reads the picture the window shows now, as the operator sees it.
-PictureRead samplePicture(WindowHandle window, PictureSample* sample);
+// The most windows read in one exchange: the four panes.
+constexpr int kMostPicturesAsked = 4;
+
+// Asks for the pictures the windows show now, as the operator sees them, without waiting for
+// them: the window system answers meanwhile, and takePictures reads its answers, in the next
+// cycle, so that the cycle never waits on a round trip. At most kMostPicturesAsked windows.
+void askPictures(const WindowHandle* windows, int count);
+// What came of each window asked, in the order asked, and its sample where it was read.
+void takePictures(PictureRead* reads, PictureSample* samples);
+
+// Whether pictures are read the cheap way the platform prefers (on X11, memory shared with the X
+// server); false where it fell back to a read that costs the viewer more.
+bool pictureReadsShared();
 
 // ---- Where the keyboard goes after a layout ---------------------------------------------------
 

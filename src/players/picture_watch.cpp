@@ -24,8 +24,13 @@ constexpr long long kLongestStillSeconds = 86400;
 // How much of a setting that is not a number is shown back to the operator.
 constexpr std::size_t kShownSettingSize = 32;
 
-int player;  // the pane sampled last; the next cycle looks at the one after it
-PictureSample sampleRead;
+// The panes whose pictures were asked for, in the order asked; none while no exchange is on its
+// way. Their answers are taken in the next cycle.
+int panesAsked[platform::kMostPicturesAsked];
+int panesAskedCount;
+long long nextAskMs;
+PictureRead readsTaken[platform::kMostPicturesAsked];
+PictureSample samplesTaken[platform::kMostPicturesAsked];
 
 int secondsSince(long long fromMs, long long nowMs) {
     return static_cast<int>((nowMs - fromMs) / kMsPerSecond);
@@ -107,7 +112,6 @@ PictureVerdict judgeUnreadable(PictureWatch& watch, PictureRead read, long long 
 void pictureComesIntoSight(PictureWatch& watch, long long nowMs) {
     watch.inSight = true;
     watch.lastChanged = false;
-    watch.nextSampleMs = nowMs;
     watch.unreadableSinceMs = 0;
     // What the picture did out of sight is not known: the counts that lead to an episode start
     // now; an episode already told stays open until the picture is seen moving.
@@ -241,20 +245,37 @@ void watchPictures() {
             pictureComesIntoSight(pictureWatches[pane], now);
         }
     }
-    // One pane a cycle, each at most once a second: a sample is two exchanges with the window
-    // system, spread so that no cycle holds more than one.
-    for (int step = 0; step < kPlayerCount; ++step) {
-        player = player % kPlayerCount + 1;
-        PictureWatch& watch = pictureWatches[player];
-        if (!watch.inSight || now < watch.nextSampleMs) {
-            continue;
+    // Once a second the panes in sight are asked for together, and their answers taken in the
+    // next cycle: the window system answers while the viewer waits for its cycle, not in it.
+    if (panesAskedCount > 0) {
+        platform::takePictures(readsTaken, samplesTaken);
+        for (int i = 0; i < panesAskedCount; ++i) {
+            const int pane = panesAsked[i];
+            PictureWatch& watch = pictureWatches[pane];
+            if (!watch.inSight) {
+                continue;  // it went out of sight meanwhile (H, its own layout)
+            }
+            const PictureVerdict verdict =
+                judgePicture(watch, readsTaken[i], samplesTaken[i], now, pictureStillMs);
+            if (verdict.news != PictureNews::kNone) {
+                tell(pane, verdict);
+            }
         }
-        watch.nextSampleMs = now + kPictureSampleEveryMs;
-        const PictureRead read = platform::samplePicture(playerTable[player].window, &sampleRead);
-        const PictureVerdict verdict = judgePicture(watch, read, sampleRead, now, pictureStillMs);
-        if (verdict.news != PictureNews::kNone) {
-            tell(player, verdict);
-        }
+        panesAskedCount = 0;
         return;
+    }
+    if (now < nextAskMs) {
+        return;
+    }
+    nextAskMs = now + kPictureSampleEveryMs;
+    platform::WindowHandle windows[platform::kMostPicturesAsked];
+    for (int pane = 1; pane <= kPlayerCount; ++pane) {
+        if (pictureWatches[pane].inSight && panesAskedCount < platform::kMostPicturesAsked) {
+            panesAsked[panesAskedCount] = pane;
+            windows[panesAskedCount++] = playerTable[pane].window;
+        }
+    }
+    if (panesAskedCount > 0) {
+        platform::askPictures(windows, panesAskedCount);
     }
 }

@@ -12,7 +12,7 @@
 // How long a picture stands still or stays black before the operator is told, unless the
 // environment says otherwise (REZERIVOVE_STILL_SECONDS, read once at start-up; 0 is off).
 constexpr long long kDefaultStillMs = 10000;
-// How often each shown pane is sampled; one pane a cycle at most.
+// How often the shown panes are sampled, all four together.
 constexpr long long kPictureSampleEveryMs = 1000;
 // How long a pane's picture cannot be read before the operator is told it is not watched.
 constexpr long long kUnreadableToldAfterMs = 5000;
@@ -34,7 +34,6 @@ struct PictureWatch {
     long long changedAtMs;    // its last change in sight, or when its count started
     long long lightAtMs;      // its last sample that was not dark, or when its count started
     long long episodeFromMs;  // when the episode began
-    long long nextSampleMs;
     PictureEpisode episode;
     bool inSight;  // shown to the operator since the last look: samples are taken
     // Reads that fail in sight: since when (0 while it reads), why, and whether it was told.
@@ -65,6 +64,7 @@ PictureVerdict judgePicture(PictureWatch& watch, platform::PictureRead read,
 // Reads the threshold from the environment; called once at start-up.
 void readPictureSettings();
 
-// Once a cycle: samples at most one pane in sight, and tells the operator what it found. A pane
-// out of sight (H, its own layout on its way, its player started again) is not sampled.
+// Once a cycle: once a second asks for the pictures of the panes in sight, and in the next cycle
+// judges them and tells the operator what it found. A pane out of sight (H, its own layout on
+// its way, its player started again) is not sampled.
 void watchPictures();

@@ -382,14 +382,24 @@ void endPlacement() {
     state.placementEndedAtMs = state.nowMs;
 }
 
-PictureRead samplePicture(WindowHandle window, PictureSample* sample) {
-    for (const auto& shown : state.pictures) {
-        if (shown.first == window) {
-            *sample = shown.second;
-            return PictureRead::kRead;
+void askPictures(const WindowHandle* windows, int count) {
+    state.picturesAsked.assign(windows, windows + count);
+}
+
+void takePictures(PictureRead* reads, PictureSample* samples) {
+    for (std::size_t i = 0; i < state.picturesAsked.size(); ++i) {
+        reads[i] = PictureRead::kNotShown;
+        for (const auto& shown : state.pictures) {
+            if (shown.first == state.picturesAsked[i]) {
+                samples[i] = shown.second;
+                reads[i] = PictureRead::kRead;
+            }
         }
     }
-    return PictureRead::kNotShown;
+}
+
+bool pictureReadsShared() {
+    return true;
 }
 
 void forgetWindow(int slot) {

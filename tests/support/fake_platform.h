@@ -83,7 +83,8 @@ struct State {
     std::vector<platform::WindowInfo> treeOnlyWindows;
     // Windows the desktop will not place where asked.
     std::vector<platform::WindowHandle> unplaceableWindows;
-    // What each window shows now, as samplePicture reads it; a window not here cannot be read.
+    // What each window shows now, as takePictures reads it; a window not here cannot be read.
+    std::vector<platform::WindowHandle> picturesAsked;
     std::vector<std::pair<platform::WindowHandle, platform::PictureSample>> pictures;
     // When the desktop has carried out a layout's requests: 0 at once, LLONG_MAX never (stopped).
     long long desktopPlacesAtMs = 0;

@@ -475,13 +475,24 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         session.close()
 
 
-@pytest.mark.parametrize("depth", [16, 24, 30], ids=lambda depth: f"openbox-depth{depth}")
-def test_a_picture_is_read_in_the_screens_pixel_format(depth):
+SLOW_READ = (b"The picture watch reads through the window system's connection: no memory shared "
+             b"with it\r\r\n")
+
+
+# The last case runs the viewer in an IPC namespace of its own, where the X server cannot attach
+# its memory: it reads over the connection instead, and says so once.
+@pytest.mark.parametrize("depth,shared", [(16, True), (24, True), (30, True), (24, False)],
+                         ids=["openbox-depth16", "openbox-depth24", "openbox-depth30",
+                              "openbox-depth24-unshared"])
+def test_a_picture_is_read_in_the_screens_pixel_format(depth, shared):
     """At 16 bits a pixel (a remote desktop's usual setting) and 30 (ten bits a colour) as at
     24: a black picture is told black, a red one still and never black, a picture still but for
     a small counter not at all, a still grey one still."""
+    if not shared and os.geteuid() != 0:
+        pytest.skip("an IPC namespace of its own needs root")
     server = XServer(window_manager="openbox", depth=depth)
-    session = start_session(server, extra_env={"REZERIVOVE_STILL_SECONDS": "3"})
+    session = start_session(server, extra_env={"REZERIVOVE_STILL_SECONDS": "3"},
+                            prefix=None if shared else ["unshare", "-i"])
     try:
         assert session.wait_for_grid(), session.player_logs()
         line, flag = picture_lines(session)
@@ -492,6 +503,7 @@ def test_a_picture_is_read_in_the_screens_pixel_format(depth):
             (1, "black for "), (2, "still for "), (3, "still for "))), LAYOUT_SECONDS), told()
         let_time_pass(session, 4)
         assert line(2, "black") not in told() and line(4, "") not in told(), told()
+        assert told().count(SLOW_READ) == (0 if shared else 1), told()
     finally:
         session.close()
         server.close()

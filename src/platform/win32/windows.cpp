@@ -103,7 +103,19 @@ bool openWindowSystem(char*, std::size_t, WindowSystemLostHandler) {
     return true;
 }
 
-PictureRead samplePicture(WindowHandle handle, PictureSample* sample) {
+}  // namespace platform
+
+namespace {
+
+platform::WindowHandle askedWindows[platform::kMostPicturesAsked];
+int askedCount;
+
+// One window's picture, read now.
+platform::PictureRead readPicture(platform::WindowHandle handle, platform::PictureSample* sample) {
+    using platform::kPictureColumns;
+    using platform::kPictureRows;
+    using platform::kPictureStep;
+    using platform::PictureRead;
     HWND window = windowOf(handle);
     if (window == nullptr || !IsWindow(window)) {
         return PictureRead::kGone;
@@ -160,6 +172,30 @@ PictureRead samplePicture(WindowHandle handle, PictureSample* sample) {
         }
     }
     return PictureRead::kRead;
+}
+
+}  // namespace
+
+namespace platform {
+
+// GDI reads at once, without a round trip to wait for: the windows are read when the answers
+// are taken.
+void askPictures(const WindowHandle* windows, int count) {
+    askedCount = count < kMostPicturesAsked ? count : kMostPicturesAsked;
+    for (int i = 0; i < askedCount; ++i) {
+        askedWindows[i] = windows[i];
+    }
+}
+
+void takePictures(PictureRead* reads, PictureSample* samples) {
+    for (int i = 0; i < askedCount; ++i) {
+        reads[i] = readPicture(askedWindows[i], &samples[i]);
+    }
+}
+
+// The screen is the one read there is.
+bool pictureReadsShared() {
+    return true;
 }
 
 bool consoleMayBeOutOfReach() {

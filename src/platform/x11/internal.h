@@ -115,6 +115,44 @@ struct TilingIpc {
 constexpr int kMostPictureWidth = 4096;
 constexpr int kMostPictureRowsRead = 256;
 constexpr int kMostPicturePointsAcross = 512;
+// The memory shared with the X server for a sample's rows: every fourth row of a 480×270 pane
+// takes 130 KiB of it; a larger pane is read more thinly.
+constexpr std::size_t kSharedSize = 256 * 1024;
+// Each window of an exchange has its own part of it.
+constexpr std::size_t kSharedPerWindow = kSharedSize / kMostPicturesAsked;
+// The windows whose last read is kept: the four players, and room for windows they replaced.
+constexpr int kKnownWindows = 8;
+
+// Which rows and points of a window a sample reads: every fourth row and every fourth pixel of
+// it; a larger window is read more thinly, so that a sample stays a bounded read that fits the
+// shared memory.
+struct RowPlan {
+    int width, height, depth;  // of the window it was made for
+    int bytesPerPixel;
+    int readWidth;
+    std::size_t rowBytes;  // a row's place in the shared memory
+    int rowStep, columnStep;
+    int rows;                       // 0: none made
+    int cellEnds[kPictureColumns];  // the point each cell column ends before, across a row
+};
+
+// What a sample needs to know of the window, asked together with its rows: whether it is shown,
+// its size and depth, where it stands on the screen, and the screen's size.
+struct WindowState {
+    PictureRead read;
+    int width, height, depth;
+    bool offScreen;
+};
+
+// A window of the exchange on its way: its plan, whether its rows were asked with its state,
+// what its state said, and whether it is read again at its new size.
+struct Asked {
+    Window window;
+    RowPlan* plan;
+    bool planned;
+    WindowState state;
+    bool again;
+};
 
 // The connection the viewer reads pictures on, spoken to without the X library: requests are
 // numbered as the server numbers them, and every one of them is answered (a reply or an error).
@@ -123,11 +161,24 @@ struct PictureConnection {
     int socket = -1;
     unsigned long long sent;      // the last request sent
     unsigned long long answered;  // the last request whose answer was read
-    unsigned char out[32 + kMostPictureRowsRead * 20];
+    // An exchange's requests: each window's state (40 bytes) and its rows (32 bytes each at most).
+    unsigned char out[kMostPicturesAsked * (40 + kMostPictureRowsRead * 32)];
     std::size_t outLength;
     unsigned char in[65536];
     std::size_t inStart, inEnd;  // what has been read and not yet taken
     std::size_t dropping;        // bytes still to drop as they come (an event, a response's rest)
+    // The exchange on its way: the windows asked, in order; or nothing could be asked.
+    Asked asked[kMostPicturesAsked];
+    int askedCount;
+    bool askFailed;
+    // The windows read last, and how each was read (pictures.cpp).
+    Window knownWindows[kKnownWindows];
+    RowPlan plans[kKnownWindows];
+    int nextKnown;
+    // The memory shared with the server, and its names there; null where it offers none.
+    unsigned char* shared;
+    unsigned char sharedOpcode;
+    std::uint32_t sharedSegment;
 };
 
 // The backend's one record: what the viewer knows of the X server it is connected to, and the

@@ -6,7 +6,9 @@
 // authorization), and from then on the viewer alone speaks on it: a sample is two batches of
 // requests, each sent at once and answered in order into a fixed buffer (the window's state, then
 // a row of pixels for every fourth row of it), read as they come and reduced on the way. The X
-// library never touches that connection again.
+// library never touches that connection again. Where the server offers it (MIT-SHM, on the same
+// machine), the rows are written by the server into memory shared with it, made at start, and
+// only their short replies cross the connection: the copying is the server's.
 //
 // The X server answers for any window it shows, another client's too: under Xorg from the screen,
 // so without a compositor a window only partly on the screen cannot be read (BadMatch) and what
@@ -14,7 +16,10 @@
 // buffer. Pixels come in the server's own format, converted here through the window's visual.
 #include <X11/Xlibint.h>
 #include <fcntl.h>
-#include <poll.h>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -32,6 +37,9 @@ constexpr unsigned char kGetWindowAttributes = 3;
 constexpr unsigned char kGetGeometry = 14;
 constexpr unsigned char kTranslateCoordinates = 40;
 constexpr unsigned char kGetImage = 73;
+constexpr unsigned char kGetInputFocus = 43;
+constexpr unsigned char kShmAttach = 1;  // MIT-SHM's own request numbers
+constexpr unsigned char kShmGetImage = 4;
 constexpr unsigned char kZPixmap = 2;
 constexpr unsigned char kErrorResponse = 0;
 constexpr unsigned char kReplyResponse = 1;
@@ -41,6 +49,10 @@ constexpr unsigned char kBadDrawable = 9;
 constexpr unsigned char kIsViewable = 2;
 constexpr std::size_t kResponseSize = 32;
 
+// How long the server may take to attach the shared memory, once at start.
+constexpr int kAttachWithinMs = 1000;
+// The longest one read or write on the connection waits.
+constexpr int kWaitStepMs = 40;
 // How long the server may take to answer a sample: it answers in milliseconds, also while the
 // window manager is stopped; what has not come by then is read and dropped at the next sample.
 constexpr int kAnswerWithinMs = 100;
@@ -100,30 +112,26 @@ void askRow(Window window, int top, int width) {
     put32(at + 16, 0xFFFFFFFFu);  // all planes
 }
 
+void askSharedRow(Window window, int top, int width, std::uint32_t offset) {
+    unsigned char* at = newRequest(reader.sharedOpcode, kShmGetImage, 8);
+    put32(at + 4, static_cast<std::uint32_t>(window));
+    put16(at + 10, static_cast<std::uint32_t>(top));
+    put16(at + 12, static_cast<std::uint32_t>(width));
+    put16(at + 14, 1);
+    put32(at + 16, 0xFFFFFFFFu);  // all planes
+    at[20] = kZPixmap;
+    put32(at + 24, reader.sharedSegment);
+    put32(at + 28, offset);
+}
+
 void giveUp() {
     close(reader.socket);
     reader.socket = -1;
 }
 
-// Waits for the socket until `deadlineMs`; false when the time is up or the connection failed.
-bool waitFor(short events, long long deadlineMs) {
-    const long long left = deadlineMs - monotonicMs();
-    if (left <= 0) {
-        return false;
-    }
-    pollfd socket = {reader.socket, events, 0};
-    const int ready = poll(&socket, 1, static_cast<int>(left));
-    if (ready < 0 && errno == EINTR) {
-        return true;
-    }
-    if (ready > 0 && (socket.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0 &&
-        (socket.revents & POLLIN) == 0) {
-        giveUp();
-        return false;
-    }
-    return ready > 0;
-}
-
+// The socket blocks, each call for at most kWaitStepMs (its send and receive timeouts): a read
+// returns as soon as the server has answered, one call where a wait and a read would be two,
+// and the time is checked between calls.
 bool sendRequests(long long deadlineMs) {
     std::size_t written = 0;
     while (written < reader.outLength) {
@@ -131,14 +139,10 @@ bool sendRequests(long long deadlineMs) {
             write(reader.socket, reader.out + written, reader.outLength - written);
         if (count > 0) {
             written += static_cast<std::size_t>(count);
-        } else if (count < 0 && errno != EAGAIN && errno != EINTR) {
+        } else if ((count < 0 && errno != EAGAIN && errno != EINTR) ||
+                   monotonicMs() >= deadlineMs) {
+            // Part of a request may have gone: the server would take the next bytes as its rest.
             giveUp();
-            return false;
-        } else if (!waitFor(POLLOUT, deadlineMs)) {
-            // Part of a request went: the server would take the next bytes as its rest.
-            if (reader.socket >= 0 && written != 0) {
-                giveUp();
-            }
             return false;
         }
     }
@@ -158,14 +162,15 @@ bool have(std::size_t count, long long deadlineMs) {
         reader.inStart = 0;
     }
     while (reader.inEnd < count) {
+        if (monotonicMs() >= deadlineMs) {
+            return false;
+        }
         const ssize_t got =
             read(reader.socket, reader.in + reader.inEnd, sizeof reader.in - reader.inEnd);
         if (got > 0) {
             reader.inEnd += static_cast<std::size_t>(got);
         } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
             giveUp();
-            return false;
-        } else if (!waitFor(POLLIN, deadlineMs)) {
             return false;
         }
     }
@@ -294,14 +299,21 @@ int byteOf(const Channel& channel, bool mostSignificantFirst) {
     return mostSignificantFirst ? 3 - channel.shift / 8 : channel.shift / 8;
 }
 
-bool formatOf(int depth, VisualID visualId, PixelFormat* format) {
-    Display* display = backend.display;
-    int bitsPerPixel = 0;
+// Bytes a pixel of a window of this depth takes in an image; 0 for a layout not read.
+int bytesPerPixelOf(int depth) {
+    const Display* display = backend.display;
     for (int i = 0; i < display->nformats; ++i) {
         if (display->pixmap_format[i].depth == depth) {
-            bitsPerPixel = display->pixmap_format[i].bits_per_pixel;
+            const int bits = display->pixmap_format[i].bits_per_pixel;
+            return bits == 16 || bits == 24 || bits == 32 ? bits / 8 : 0;
         }
     }
+    return 0;
+}
+
+bool formatOf(int depth, VisualID visualId, PixelFormat* format) {
+    Display* display = backend.display;
+    const int bitsPerPixel = bytesPerPixelOf(depth) * 8;
     const Visual* visual = _XVIDtoVisual(display, visualId);
     if (visual == nullptr || (visual->c_class != TrueColor && visual->c_class != DirectColor) ||
         (bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32)) {
@@ -329,58 +341,88 @@ std::uint32_t pixelAt(const unsigned char* at, const PixelFormat& format) {
 }
 
 // The points of one row, each added to its cell; `cellOf` names the cell column of each point.
-void addPoint(int red, int green, int blue, std::uint32_t* cell, int* brightest) {
-    *cell += static_cast<std::uint32_t>(77 * red + 150 * green + 29 * blue) >> 8;
-    const int most = red > green ? (red > blue ? red : blue) : (green > blue ? green : blue);
-    if (most > *brightest) {
-        *brightest = most;
-    }
+int brightestOf(int red, int green, int blue) {
+    const int most = red > green ? red : green;
+    return most > blue ? most : blue;
 }
 
-void addRow(const unsigned char* row, const PixelFormat& format, const unsigned char* cellOf,
-            int points, int columnStep, std::uint32_t* cells, int* brightest) {
+// A point's luma, times 256.
+std::uint32_t lumaOf(int red, int green, int blue) {
+    return static_cast<std::uint32_t>(77 * red + 150 * green + 29 * blue);
+}
+
+// The points of one row, each added to its cell: the points of a cell column are one run of the
+// row (`cellEnds`: the point each column ends before), summed in a local, as is the brightest.
+// Whole-byte colours are read straight, others through the masks.
+template <bool kWholeBytes>
+void addRowAs(const unsigned char* row, const PixelFormat& format, const int* cellEnds,
+              int columnStep, std::uint32_t* cells, int* brightest) {
     const int stride = columnStep * format.bytesPerPixel;
-    if (format.redByte >= 0 && format.greenByte >= 0 && format.blueByte >= 0) {
-        for (int point = 0; point < points; ++point, row += stride) {
-            addPoint(row[format.redByte], row[format.greenByte], row[format.blueByte],
-                     &cells[cellOf[point]], brightest);
+    const int redByte = format.redByte, greenByte = format.greenByte;
+    const int blueByte = format.blueByte;
+    int bright = *brightest;
+    int point = 0;
+    for (int column = 0; column < kPictureColumns; ++column) {
+        std::uint32_t sum = 0;
+        for (; point < cellEnds[column]; ++point, row += stride) {
+            int red, green, blue;
+            if (kWholeBytes) {
+                red = row[redByte];
+                green = row[greenByte];
+                blue = row[blueByte];
+            } else {
+                const std::uint32_t pixel = pixelAt(row, format);
+                red = level(format.red, pixel);
+                green = level(format.green, pixel);
+                blue = level(format.blue, pixel);
+            }
+            sum += lumaOf(red, green, blue);
+            const int most = brightestOf(red, green, blue);
+            bright = most > bright ? most : bright;
         }
-        return;
+        cells[column] += sum;
     }
-    for (int point = 0; point < points; ++point, row += stride) {
-        const std::uint32_t pixel = pixelAt(row, format);
-        addPoint(level(format.red, pixel), level(format.green, pixel), level(format.blue, pixel),
-                 &cells[cellOf[point]], brightest);
+    *brightest = bright;
+}
+
+void addRow(const unsigned char* row, const PixelFormat& format, const int* cellEnds,
+            int columnStep, std::uint32_t* cells, int* brightest) {
+    if (format.redByte >= 0 && format.greenByte >= 0 && format.blueByte >= 0) {
+        addRowAs<true>(row, format, cellEnds, columnStep, cells, brightest);
+    } else {
+        addRowAs<false>(row, format, cellEnds, columnStep, cells, brightest);
     }
 }
 
-// The window's state, asked together: its attributes, its size, where it stands on the screen,
-// and the screen's size.
-PictureRead readState(Window window, int* width, int* height, bool* offScreen, long long deadline) {
+constexpr int kStateAnswers = 4;
+
+void askState(Window window) {
     askWindowOnly(kGetWindowAttributes, window);
     askWindowOnly(kGetGeometry, window);
     askCoordinates(window);
     askWindowOnly(kGetGeometry, backend.root);
-    if (!sendRequests(deadline)) {
-        return PictureRead::kFailed;
-    }
-    PictureRead result = PictureRead::kRead;
+}
+
+bool readState(WindowState* state, long long deadline) {
+    *state = {PictureRead::kRead, 0, 0, 0, false};
     int left = 0, top = 0, screenWidth = 0, screenHeight = 0;
-    for (int answer = 0; answer < 4; ++answer) {
+    for (int answer = 0; answer < kStateAnswers; ++answer) {
         const unsigned char* response = nullptr;
         std::size_t extra = 0;
         if (!nextResponse(&response, &extra, deadline)) {
-            return PictureRead::kFailed;
+            return false;
         }
         if (response[0] == kErrorResponse) {
-            result = response[1] == kBadWindow || response[1] == kBadDrawable
-                         ? PictureRead::kGone
-                         : PictureRead::kFailed;
-        } else if (answer == 0 && response[26] != kIsViewable && result == PictureRead::kRead) {
-            result = PictureRead::kNotShown;
+            state->read = response[1] == kBadWindow || response[1] == kBadDrawable
+                              ? PictureRead::kGone
+                              : PictureRead::kFailed;
+        } else if (answer == 0 && response[26] != kIsViewable &&
+                   state->read == PictureRead::kRead) {
+            state->read = PictureRead::kNotShown;
         } else if (answer == 1) {
-            *width = read16(response + 16);
-            *height = read16(response + 18);
+            state->depth = response[1];
+            state->width = read16(response + 16);
+            state->height = read16(response + 18);
         } else if (answer == 2) {
             left = static_cast<std::int16_t>(read16(response + 12));
             top = static_cast<std::int16_t>(read16(response + 14));
@@ -390,11 +432,166 @@ PictureRead readState(Window window, int* width, int* height, bool* offScreen, l
         }
         finishResponse(extra, deadline);
     }
-    if (result == PictureRead::kRead && (*width < 1 || *height < 1)) {
-        result = PictureRead::kNotShown;
+    if (state->read == PictureRead::kRead && (state->width < 1 || state->height < 1)) {
+        state->read = PictureRead::kNotShown;
     }
-    *offScreen = left < 0 || top < 0 || left + *width > screenWidth || top + *height > screenHeight;
-    return result;
+    state->offScreen = left < 0 || top < 0 || left + state->width > screenWidth ||
+                       top + state->height > screenHeight;
+    return true;
+}
+
+bool planRows(int width, int height, int depth, RowPlan* plan) {
+    plan->width = width;
+    plan->height = height;
+    plan->depth = depth;
+    plan->bytesPerPixel = bytesPerPixelOf(depth);
+    if (plan->bytesPerPixel == 0 || width < 1 || height < 1) {
+        return false;
+    }
+    plan->readWidth = width < kMostPictureWidth ? width : kMostPictureWidth;
+    plan->rowBytes = (static_cast<std::size_t>(plan->readWidth) * plan->bytesPerPixel + 3) / 4 * 4;
+    const int mostRows =
+        reader.shared != nullptr && kSharedPerWindow / plan->rowBytes < kMostPictureRowsRead
+            ? static_cast<int>(kSharedPerWindow / plan->rowBytes)
+            : kMostPictureRowsRead;
+    plan->rowStep =
+        height <= mostRows * kPictureStep ? kPictureStep : (height + mostRows - 1) / mostRows;
+    plan->columnStep =
+        plan->readWidth <= kMostPicturePointsAcross * kPictureStep
+            ? kPictureStep
+            : (plan->readWidth + kMostPicturePointsAcross - 1) / kMostPicturePointsAcross;
+    plan->rows = (height - plan->rowStep / 2 + plan->rowStep - 1) / plan->rowStep;
+    const int points = (plan->readWidth + plan->columnStep - 1) / plan->columnStep;
+    for (int column = 0, point = 0; column < kPictureColumns; ++column) {
+        const int end = (column + 1) * plan->readWidth / kPictureColumns;
+        while (point < points && point * plan->columnStep < end) {
+            ++point;
+        }
+        plan->cellEnds[column] = point;
+    }
+    return true;
+}
+
+// The window asked `place`-th in an exchange has its own part of the shared memory.
+void askRows(Window window, const RowPlan& plan, int place) {
+    for (int row = 0; row < plan.rows; ++row) {
+        const int top = plan.rowStep / 2 + row * plan.rowStep;
+        if (reader.shared != nullptr) {
+            askSharedRow(
+                window, top, plan.readWidth,
+                static_cast<std::uint32_t>(place * kSharedPerWindow + row * plan.rowBytes));
+        } else {
+            askRow(window, top, plan.readWidth);
+        }
+    }
+}
+
+// Reads the answers to the plan's rows; with `use`, adds their points to the sample. False when
+// they did not all come in time.
+bool readRows(const RowPlan& plan, int place, bool use, bool offScreen, PictureSample* sample,
+              PictureRead* result, long long deadline) {
+    std::memset(sample->cells, 0, sizeof sample->cells);
+    sample->brightest = 0;
+    *result = PictureRead::kRead;
+    PixelFormat format = {};
+    bool formatKnown = false;
+    for (int row = 0; row < plan.rows; ++row) {
+        const unsigned char* response = nullptr;
+        std::size_t extra = 0;
+        if (!nextResponse(&response, &extra, deadline)) {
+            return false;
+        }
+        if (!use) {
+        } else if (response[0] == kErrorResponse) {
+            *result = response[1] == kBadWindow || response[1] == kBadDrawable ? PictureRead::kGone
+                      : offScreen ? PictureRead::kOffScreen
+                                  : PictureRead::kFailed;
+        } else if (*result == PictureRead::kRead) {
+            if (!formatKnown) {
+                formatKnown = response[1] == plan.depth &&
+                              formatOf(response[1], read32(response + 8), &format);
+                if (!formatKnown) {
+                    *result = PictureRead::kFailed;
+                }
+            }
+            const std::size_t pixelBytes =
+                static_cast<std::size_t>(plan.readWidth) * plan.bytesPerPixel;
+            const unsigned char* pixels =
+                reader.shared != nullptr
+                    ? reader.shared + place * kSharedPerWindow + row * plan.rowBytes
+                : extra >= pixelBytes && kResponseSize + pixelBytes <= reader.inEnd - reader.inStart
+                    ? response + kResponseSize
+                    : nullptr;
+            if (formatKnown && pixels != nullptr) {
+                const int top = plan.rowStep / 2 + row * plan.rowStep;
+                addRow(pixels, format, plan.cellEnds, plan.columnStep,
+                       sample->cells + top * kPictureRows / plan.height * kPictureColumns,
+                       &sample->brightest);
+            }
+        }
+        finishResponse(extra, deadline);
+    }
+    return true;
+}
+
+// The plan each window was read with last, so that its rows are asked for with its state, in
+// one exchange: a window is read again at the size it had.
+RowPlan& planOf(Window window) {
+    for (int i = 0; i < kKnownWindows; ++i) {
+        if (reader.knownWindows[i] == window) {
+            return reader.plans[i];
+        }
+    }
+    reader.nextKnown = (reader.nextKnown + 1) % kKnownWindows;
+    reader.knownWindows[reader.nextKnown] = window;
+    reader.plans[reader.nextKnown] = RowPlan{};
+    return reader.plans[reader.nextKnown];
+}
+
+// Makes the memory the server writes rows into, and has the server attach it: ShmAttach has no
+// reply, so a request that has one follows it, and what comes first tells. The segment is marked
+// for removal once attached: it goes when the viewer and the server have both let it go.
+void shareMemory(int opcode, XID segment) {
+    const int id = shmget(IPC_PRIVATE, kSharedSize, IPC_CREAT | 0600);
+    if (id < 0) {
+        return;
+    }
+    void* memory = shmat(id, nullptr, 0);
+    if (memory == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return;
+    }
+    unsigned char* at = newRequest(static_cast<unsigned char>(opcode), kShmAttach, 4);
+    put32(at + 4, static_cast<std::uint32_t>(segment));
+    put32(at + 8, static_cast<std::uint32_t>(id));
+    newRequest(kGetInputFocus, 0, 1);
+    const long long deadline = monotonicMs() + kAttachWithinMs;
+    bool attached = false;
+    if (sendRequests(deadline)) {
+        // The attach is answered only when it failed: count it answered, and see what comes.
+        ++reader.answered;
+        const unsigned char* response = nullptr;
+        std::size_t extra = 0;
+        if (have(kResponseSize, deadline) && reader.in[reader.inStart] == kErrorResponse &&
+            read16(reader.in + reader.inStart + 2) == static_cast<std::uint16_t>(reader.answered)) {
+            reader.inStart += kResponseSize;
+        } else {
+            attached = true;
+        }
+        if (nextResponse(&response, &extra, deadline)) {
+            finishResponse(extra, deadline);
+        } else {
+            attached = false;
+        }
+    }
+    shmctl(id, IPC_RMID, nullptr);
+    if (attached && reader.socket >= 0) {
+        reader.shared = static_cast<unsigned char*>(memory);
+        reader.sharedOpcode = static_cast<unsigned char>(opcode);
+        reader.sharedSegment = static_cast<std::uint32_t>(segment);
+    } else {
+        shmdt(memory);
+    }
 }
 
 }  // namespace
@@ -405,6 +602,9 @@ void openPictureConnection() {
     if (display == nullptr) {
         return;
     }
+    int opcode = 0, firstEvent = 0, firstError = 0;
+    const bool canShare = XQueryExtension(display, "MIT-SHM", &opcode, &firstEvent, &firstError);
+    const XID segment = canShare ? XAllocID(display) : 0;
     // Whatever the X library asked at the start is answered before the viewer speaks.
     XSync(display, False);
     reader.display = display;
@@ -412,7 +612,13 @@ void openPictureConnection() {
     reader.sent = NextRequest(display) - 1;
     reader.answered = reader.sent;
     fcntl(reader.socket, F_SETFD, FD_CLOEXEC);
-    fcntl(reader.socket, F_SETFL, fcntl(reader.socket, F_GETFL) | O_NONBLOCK);
+    fcntl(reader.socket, F_SETFL, fcntl(reader.socket, F_GETFL) & ~O_NONBLOCK);
+    const timeval step = {0, kWaitStepMs * 1000};
+    setsockopt(reader.socket, SOL_SOCKET, SO_RCVTIMEO, &step, sizeof step);
+    setsockopt(reader.socket, SOL_SOCKET, SO_SNDTIMEO, &step, sizeof step);
+    if (canShare) {
+        shareMemory(opcode, segment);
+    }
 }
 
 }  // namespace platform::x11
@@ -421,87 +627,87 @@ namespace platform {
 
 using x11::backend;
 
-PictureRead samplePicture(WindowHandle handle, PictureSample* sample) {
-    if (backend.display == nullptr || handle == 0 || (handle & x11::kProcessWindowBit) != 0 ||
-        backend.pictures.socket < 0) {
-        return PictureRead::kFailed;
+void askPictures(const WindowHandle* windows, int count) {
+    x11::PictureConnection& reader = backend.pictures;
+    reader.askedCount = count < kMostPicturesAsked ? count : kMostPicturesAsked;
+    // Nothing is asked without a connection, or while an earlier exchange is still unanswered:
+    // takePictures then says each read failed.
+    reader.askFailed = backend.display == nullptr || reader.socket < 0 ||
+                       !x11::catchUp(monotonicMs() + x11::kAnswerWithinMs);
+    for (int i = 0; i < reader.askedCount && !reader.askFailed; ++i) {
+        x11::Asked& asked = reader.asked[i];
+        asked.window =
+            (windows[i] & x11::kProcessWindowBit) != 0 ? None : static_cast<Window>(windows[i]);
+        asked.plan = &x11::planOf(asked.window);
+        asked.planned = asked.window != None && asked.plan->rows > 0;
+        if (asked.window != None) {
+            x11::askState(asked.window);
+        }
+        if (asked.planned) {
+            x11::askRows(asked.window, *asked.plan, i);
+        }
     }
-    // The whole sample within one bound, what an earlier one left unread included.
+    reader.askFailed = reader.askFailed || !x11::sendRequests(monotonicMs() + x11::kAnswerWithinMs);
+}
+
+void takePictures(PictureRead* reads, PictureSample* samples) {
+    x11::PictureConnection& reader = backend.pictures;
+    // What the server answered since askPictures, read within one bound; a window read for the
+    // first time, or whose size or depth changed since its last read, is read again at once.
     const long long deadline = monotonicMs() + x11::kAnswerWithinMs;
-    if (!x11::catchUp(deadline)) {
-        return PictureRead::kFailed;
+    bool readAgain = false;
+    for (int i = 0; i < reader.askedCount; ++i) {
+        x11::Asked& asked = reader.asked[i];
+        reads[i] = PictureRead::kFailed;
+        asked.again = false;
+        x11::WindowState& state = asked.state;
+        if (reader.askFailed || asked.window == None || !x11::readState(&state, deadline)) {
+            reader.askFailed = reader.askFailed || asked.window != None;
+            continue;
+        }
+        const x11::RowPlan& plan = *asked.plan;
+        const bool asPlanned = state.read == PictureRead::kRead && state.width == plan.width &&
+                               state.height == plan.height && state.depth == plan.depth;
+        if (asked.planned &&
+            !x11::readRows(plan, i, asPlanned, state.offScreen, &samples[i], &reads[i], deadline)) {
+            reader.askFailed = true;
+            reads[i] = PictureRead::kFailed;
+            continue;
+        }
+        if (state.read != PictureRead::kRead) {
+            asked.plan->rows = 0;
+            reads[i] = state.read;
+        } else if (!asPlanned) {
+            asked.again = x11::planRows(state.width, state.height, state.depth, asked.plan);
+            if (!asked.again) {
+                asked.plan->rows = 0;
+            }
+            readAgain = readAgain || asked.again;
+        }
     }
-    const Window window = static_cast<Window>(handle);
-    int width = 0, height = 0;
-    bool offScreen = false;
-    const PictureRead state = x11::readState(window, &width, &height, &offScreen, deadline);
-    if (state != PictureRead::kRead) {
-        return state;
+    if (!readAgain || reader.askFailed) {
+        return;
     }
-    // Every fourth row and every fourth pixel of it; a larger window is read more thinly, so
-    // that a sample stays a bounded read.
-    const int readWidth = width < x11::kMostPictureWidth ? width : x11::kMostPictureWidth;
-    const int rowStep = height <= x11::kMostPictureRowsRead * kPictureStep
-                            ? kPictureStep
-                            : (height + x11::kMostPictureRowsRead - 1) / x11::kMostPictureRowsRead;
-    const int columnStep =
-        readWidth <= x11::kMostPicturePointsAcross * kPictureStep
-            ? kPictureStep
-            : (readWidth + x11::kMostPicturePointsAcross - 1) / x11::kMostPicturePointsAcross;
-    const int points = (readWidth + columnStep - 1) / columnStep;
-    int rows = 0;
-    for (int top = rowStep / 2; top < height; top += rowStep) {
-        x11::askRow(window, top, readWidth);
-        ++rows;
+    for (int i = 0; i < reader.askedCount; ++i) {
+        if (reader.asked[i].again) {
+            x11::askRows(reader.asked[i].window, *reader.asked[i].plan, i);
+        }
     }
     if (!x11::sendRequests(deadline)) {
-        return PictureRead::kFailed;
+        return;
     }
-    // The cell column of each point across, and the cell row of each row read.
-    unsigned char cellOf[x11::kMostPicturePointsAcross];
-    for (int column = 0, point = 0; column < kPictureColumns; ++column) {
-        const int end = (column + 1) * readWidth / kPictureColumns;
-        for (; point < points && point * columnStep < end; ++point) {
-            cellOf[point] = static_cast<unsigned char>(column);
+    for (int i = 0; i < reader.askedCount; ++i) {
+        const x11::Asked& asked = reader.asked[i];
+        if (asked.again && !x11::readRows(*asked.plan, i, true, asked.state.offScreen, &samples[i],
+                                          &reads[i], deadline)) {
+            reads[i] = PictureRead::kFailed;
+            return;
         }
     }
-    std::memset(sample->cells, 0, sizeof sample->cells);
-    sample->brightest = 0;
-    PictureRead result = PictureRead::kRead;
-    x11::PixelFormat format = {};
-    bool formatKnown = false;
-    for (int row = 0; row < rows; ++row) {
-        const unsigned char* response = nullptr;
-        std::size_t extra = 0;
-        if (!x11::nextResponse(&response, &extra, deadline)) {
-            return PictureRead::kFailed;
-        }
-        if (response[0] == x11::kErrorResponse) {
-            result = response[1] == x11::kBadWindow || response[1] == x11::kBadDrawable
-                         ? PictureRead::kGone
-                     : offScreen ? PictureRead::kOffScreen
-                                 : PictureRead::kFailed;
-        } else if (result == PictureRead::kRead) {
-            if (!formatKnown) {
-                formatKnown = x11::formatOf(response[1], x11::read32(response + 8), &format);
-                if (!formatKnown) {
-                    result = PictureRead::kFailed;
-                }
-            }
-            const std::size_t rowBytes = static_cast<std::size_t>(readWidth) * format.bytesPerPixel;
-            if (formatKnown && extra >= rowBytes &&
-                x11::kResponseSize + rowBytes <=
-                    backend.pictures.inEnd - backend.pictures.inStart) {
-                const int top = rowStep / 2 + row * rowStep;
-                std::uint32_t* cellRow =
-                    sample->cells + top * kPictureRows / height * kPictureColumns;
-                x11::addRow(response + x11::kResponseSize, format, cellOf, points, columnStep,
-                            cellRow, &sample->brightest);
-            }
-        }
-        x11::finishResponse(extra, deadline);
-    }
-    return result;
+}
+
+bool pictureReadsShared() {
+    return backend.pictures.shared != nullptr;
 }
 
 }  // namespace platform
