@@ -71,7 +71,7 @@ void sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // Reading what a player's window shows: its client area as the desktop composes it on the
 // screen, which holds the video VLC draws with Direct3D (the window's own device context often
 // gives black or old pixels for it), stretched without blending into a bitmap of the viewer's
-// own, made once at start, so that the bitmap holds every fourth pixel of every fourth row.
+// own, made once at start, so that the bitmap holds every eighth pixel of every eighth row.
 constexpr int kMostPointsAcross = 512;
 constexpr int kMostRowsRead = 256;
 HDC sampleDc;
@@ -114,6 +114,7 @@ int askedCount;
 platform::PictureRead readPicture(platform::WindowHandle handle, platform::PictureSample* sample) {
     using platform::kPictureColumns;
     using platform::kPictureRows;
+    using platform::kPictureRowStep;
     using platform::kPictureStep;
     using platform::PictureRead;
     HWND window = windowOf(handle);
@@ -140,7 +141,7 @@ platform::PictureRead readPicture(platform::WindowHandle handle, platform::Pictu
     const int width = client.right;
     const int height = client.bottom;
     const int across = (width + kPictureStep - 1) / kPictureStep;
-    const int down = (height + kPictureStep - 1) / kPictureStep;
+    const int down = (height + kPictureRowStep - 1) / kPictureRowStep;
     const int points = across < kMostPointsAcross ? across : kMostPointsAcross;
     const int rows = down < kMostRowsRead ? down : kMostRowsRead;
     HDC screenDc = GetDC(nullptr);
