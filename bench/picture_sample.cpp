@@ -83,11 +83,12 @@ int main(int argc, char** argv) {
         (withReads ? readingUser : sleepingUser) += userSeconds() - userBefore;
     }
     const double perExchange = (reading - sleeping) * 1e6 / (rounds / 2 * 2);
-    std::printf("%d exchanges of %d windows, %d reads: %.1f us of CPU an exchange beyond the "
-                "sleeps, %.1f of it in the viewer's own code (%.1f us a round with them, %.1f "
-                "without)\n",
-                rounds / 2 * 2, count, read, perExchange,
-                (readingUser - sleepingUser) * 1e6 / (rounds / 2 * 2),
-                reading * 1e6 / (rounds / 2 * 2), sleeping * 1e6 / (rounds / 2 * 2));
+    std::printf(
+        "%d exchanges of %d windows, %d reads: %.1f us of CPU an exchange beyond the "
+        "sleeps, %.1f of it in the viewer's own code (%.1f us a round with them, %.1f "
+        "without)\n",
+        rounds / 2 * 2, count, read, perExchange,
+        (readingUser - sleepingUser) * 1e6 / (rounds / 2 * 2), reading * 1e6 / (rounds / 2 * 2),
+        sleeping * 1e6 / (rounds / 2 * 2));
     return read == rounds / 2 * 2 * count ? 0 : 1;
 }

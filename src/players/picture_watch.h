@@ -27,18 +27,18 @@ enum class PictureNews { kNone, kStill, kBlack, kMovingAgain, kUnreadable, kWatc
 
 // One pane: what its picture was, since when it has not changed, and its episode.
 struct PictureWatch {
-    platform::PictureSample last;    // the last sample read
-    platform::PictureSample steady;  // the last picture seen twice in a row
-    bool haveLast;
-    bool lastChanged;         // the last sample differed from the one before it
     long long changedAtMs;    // its last change in sight, or when its count started
     long long lightAtMs;      // its last sample that was not dark, or when its count started
     long long episodeFromMs;  // when the episode began
-    PictureEpisode episode;
-    bool inSight;  // shown to the operator since the last look: samples are taken
     // Reads that fail in sight: since when (0 while it reads), why, and whether it was told.
     long long unreadableSinceMs;
     platform::PictureRead unreadableReason;
+    PictureEpisode episode;
+    platform::PictureSample last;    // the last sample read
+    platform::PictureSample steady;  // the last picture seen twice in a row
+    bool haveLast;
+    bool lastChanged;  // the last sample differed from the one before it
+    bool inSight;      // shown to the operator since the last look: samples are taken
     bool unreadableTold;
 };
 

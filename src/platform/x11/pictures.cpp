@@ -557,7 +557,7 @@ void shareMemory(int opcode, XID segment) {
         return;
     }
     void* memory = shmat(id, nullptr, 0);
-    if (memory == reinterpret_cast<void*>(-1)) {
+    if (reinterpret_cast<std::intptr_t>(memory) == -1) {  // shmat's failure
         shmctl(id, IPC_RMID, nullptr);
         return;
     }
