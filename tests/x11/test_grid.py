@@ -430,6 +430,13 @@ def raise_flag(path, up=True):
         os.remove(path)
 
 
+def hide_grid(session):
+    """H, and the players out of sight."""
+    session.type_keys("h")
+    assert session.wait_until(lambda: not session.outer_geometry(
+        session.player_window(1))[1], LAYOUT_SECONDS)
+
+
 def let_time_pass(session, seconds):
     """For a check that something is not told: the span it would be told in."""
     since = time.monotonic()
@@ -462,9 +469,7 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
 
         # Hidden, a pane that stands still is not judged, however long; shown again, its count
         # starts afresh.
-        session.type_keys("h")
-        assert session.wait_until(lambda: not session.outer_geometry(
-            session.player_window(1))[1], LAYOUT_SECONDS)
+        hide_grid(session)
         raise_flag(flag("still", 1))
         let_time_pass(session, 5)
         assert line(1, "") not in told()
@@ -543,9 +548,7 @@ def test_an_episode_holds_across_kinds_passing_windows_and_hiding(window_manager
         assert line(3, "moving again") not in told() and line(1, "moving again") not in told(), \
             told()
 
-        session.type_keys("h")
-        assert session.wait_until(lambda: not session.outer_geometry(
-            session.player_window(1))[1], LAYOUT_SECONDS)
+        hide_grid(session)
         session.show_by_hand(session.console_window())
         session.type_keys("v")
         assert_layout_players(session, 1)
@@ -553,9 +556,7 @@ def test_an_episode_holds_across_kinds_passing_windows_and_hiding(window_manager
         assert told().count(line(1, "still for ")) == 1, told()
         assert told().count(line(3, "black for ")) == 1, told()
 
-        session.type_keys("h")
-        assert session.wait_until(lambda: not session.outer_geometry(
-            session.player_window(1))[1], LAYOUT_SECONDS)
+        hide_grid(session)
         raise_flag(flag("still", 1), False)
         session.show_by_hand(session.console_window())
         session.type_keys("v")
