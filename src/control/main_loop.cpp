@@ -6,6 +6,7 @@
 #include "net/receive_sockets.h"
 #include "net/status_records.h"
 #include "platform/platform.h"
+#include "players/alarms.h"
 #include "players/picture_watch.h"
 #include "players/player_restart.h"
 #include "players/player_table.h"
@@ -35,6 +36,9 @@ void handleKey(int keyCode) {
             break;
         case 'V':
             arrangeWindows(sizeDivisor);
+            break;
+        case 'A':
+            acknowledgeAlarms();
             break;
         case kEnterKey:
             quitRequested = 1;
@@ -85,6 +89,7 @@ void runMainLoop() {
         keepKeysOnConsole(keyboardNews);
         keepPlayersRunning();
         watchPictures();
+        showAlarms();
     }
 }
 
@@ -95,6 +100,7 @@ void onConsoleControl(int /*eventType*/) {
 
 int shutdown() {
     closeReceiveSockets();
+    endAlarms();
     endPlayers();
     platform::releaseInstanceGuard(instanceMutex);
     printText(messages::kExiting);

@@ -74,6 +74,20 @@ constexpr const char kPictureReadSlowly[] =
 constexpr const char kStillSecondsNotANumberFormat[] =
     "REZERIVOVE_STILL_SECONDS is not a number of seconds (%s): the picture watch keeps %d s\r\n";
 
+// The alarm command (REZERIVOVE_ALARM_COMMAND): one that cannot be started, one that ran too
+// long, and events that could not wait for it; each told once.
+constexpr const char kAlarmCommandFailedFormat[] =
+    "The alarm command %s could not be started (%d)\r\n";
+constexpr const char kAlarmCommandTooLongFormat[] =
+    "The alarm command %s ran for %d s and was ended\r\n";
+constexpr const char kAlarmEventsDroppedFormat[] =
+    "The alarm command was still running: %d alarm events of player %d (udp://@%s:%d) were not "
+    "passed to it\r\n";
+// The system's log, where the viewer's lines are kept with their time, cannot be written; told
+// once.
+constexpr const char kSystemLogFailedFormat[] =
+    "The system's log (%s) does not take the viewer's lines: they are not recorded there\r\n";
+
 constexpr const char kKeyHints[] =
     "Hit ENTER or CTRL-C to quit\r\n"
     "Hit Y to toggle half size\r\n"

@@ -9,6 +9,7 @@
 #include "control/main_loop.h"
 #include "control/messages.h"
 #include "net/receive_sockets.h"
+#include "players/alarms.h"
 #include "players/picture_watch.h"
 #include "players/player_launch.h"
 #include "players/player_table.h"
@@ -121,6 +122,8 @@ int viewerMain(int argc, char** argv) {
 
     readArguments(argv);
     readPictureSettings();
+    readAlarmSettings();
+    openRecord();
 
     if (!platform::findPlayerExecutable(playerPath, sizeof playerPath)) {
         errorExit(messages::kCannotFindPlayer, exit_codes::kCannotFindPlayer);

@@ -100,7 +100,9 @@ void pollTextChannel() {
     if (received > 0) {
         // The text ends at its first zero byte; the source supplies its own line ends.
         const std::size_t length = std::strlen(receiveBuffer);
-        platform::writeConsole(receiveBuffer, neutraliseControls(receiveBuffer, length));
+        const std::size_t shown = neutraliseControls(receiveBuffer, length);
+        platform::writeConsole(receiveBuffer, shown);
+        recordText(receiveBuffer, shown, false);
     }
 }
 

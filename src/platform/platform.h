@@ -262,6 +262,45 @@ void takePictures(PictureRead* reads, PictureSample* samples);
 // server); false where it fell back to a read that costs the viewer more.
 bool pictureReadsShared();
 
+// ---- Alarm frames ------------------------------------------------------------------------------
+
+// A pane in trouble is framed: a band over the edges of its cell, in the colour of its alarm, with
+// a short label in the cell's top-left corner. The frames are the viewer's own windows, made at
+// start, above the players; they never take the keyboard or the focus, and go with the viewer
+// however it ends. The picture reads leave the band and the label out of every sample, shown or
+// not, so that a frame, or a label that counts seconds, never reads as a picture that moved.
+constexpr int kFrameBand = 6;
+constexpr int kFrameLabelWidth = 128;
+constexpr int kFrameLabelHeight = 16;
+// Room for a label: "WAS NO PLAYER 999:59" and its end.
+constexpr std::size_t kFrameLabelSize = 24;
+
+enum class FrameLook {
+    kNone,     // no frame
+    kAlarm,    // red: the alarm is on
+    kCleared,  // amber: it ended, and nobody has acknowledged it yet
+};
+
+// A cell a frame stands on: a pane's outer rectangle, as a layout aims at it.
+struct FrameCell {
+    std::int64_t left, top, width, height;
+};
+
+// Where the frame of pane `pane` (1 to 4) stands from now on, shown or not.
+void placeFrame(int pane, const FrameCell& cell);
+// Shows the frame of `pane` as `look` with `label`, raised above the players again, or hides it
+// (kNone). Nothing waits on the window system.
+void showFrame(int pane, FrameLook look, const char* label);
+
+// ---- The system's log -----------------------------------------------------------------------------
+
+// Opens the log every line the viewer tells of its panes, and the source's messages, are kept in
+// with their time; stores where it is, for the operator. False when it cannot be reached.
+bool openSystemLog(char* where, std::size_t whereSize);
+// Records one line (no line end), as a warning or as news. Never waits: a log that does not take
+// the line now loses it. False when the log could not be written.
+bool writeSystemLog(const char* text, std::size_t length, bool warning);
+
 // ---- Where the keyboard goes after a layout ---------------------------------------------------
 
 // Bits of handleWindowEvents' answer, while the keyboard is watched: what the news just read say.

@@ -7,6 +7,7 @@
 #include "control/decimal_reading.h"
 #include "control/messages.h"
 #include "control/startup.h"
+#include "players/alarms.h"
 #include "players/player_contract.h"
 #include "players/window_layout.h"
 
@@ -69,25 +70,34 @@ const char* reasonText(PictureRead reason) {
     return messages::kPictureReadFailed;
 }
 
-void tell(int pane, const PictureVerdict& verdict) {
+// The operator is told on the console and in the system's log, and the pane's frame and alarm
+// command follow.
+void tell(int pane, const PictureVerdict& verdict, long long nowMs) {
     const int port = viewerSettings.IPPORT + kStreamPortOffset + pane;
     const char* address = viewerSettings.IPADDRESS;
+    const PictureWatch& watch = pictureWatches[pane];
     switch (verdict.news) {
         case PictureNews::kStill:
-            printFormatted(messages::kPictureStillFormat, pane, address, port, verdict.seconds);
+            printAndRecord(messages::kPictureStillFormat, pane, address, port, verdict.seconds);
+            alarmStarts(pane, AlarmKind::kStill, watch.changedAtMs, nowMs);
             break;
         case PictureNews::kBlack:
-            printFormatted(messages::kPictureBlackFormat, pane, address, port, verdict.seconds);
+            printAndRecord(messages::kPictureBlackFormat, pane, address, port, verdict.seconds);
+            alarmStarts(pane, AlarmKind::kBlack, watch.lightAtMs, nowMs);
             break;
         case PictureNews::kMovingAgain:
-            printFormatted(messages::kPictureMovingFormat, pane, address, port, verdict.seconds);
+            printAndRecord(messages::kPictureMovingFormat, pane, address, port, verdict.seconds);
+            alarmEnds(pane, AlarmKind::kStill, nowMs);
+            alarmEnds(pane, AlarmKind::kBlack, nowMs);
             break;
         case PictureNews::kUnreadable:
-            printFormatted(messages::kPictureUnreadableFormat, pane, address, port,
+            printAndRecord(messages::kPictureUnreadableFormat, pane, address, port,
                            reasonText(verdict.reason));
+            alarmStarts(pane, AlarmKind::kUnwatched, watch.unreadableSinceMs, nowMs);
             break;
         case PictureNews::kWatchedAgain:
-            printFormatted(messages::kPictureWatchedFormat, pane, address, port);
+            printAndRecord(messages::kPictureWatchedFormat, pane, address, port);
+            alarmEnds(pane, AlarmKind::kUnwatched, nowMs);
             break;
         case PictureNews::kNone:
             break;
@@ -258,7 +268,7 @@ void watchPictures() {
             const PictureVerdict verdict =
                 judgePicture(watch, readsTaken[i], samplesTaken[i], now, pictureStillMs);
             if (verdict.news != PictureNews::kNone) {
-                tell(pane, verdict);
+                tell(pane, verdict, now);
             }
         }
         panesAskedCount = 0;

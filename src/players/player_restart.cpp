@@ -1,11 +1,13 @@
 #include "players/player_restart.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "control/console_output.h"
 #include "control/messages.h"
 #include "control/startup.h"
 #include "platform/platform.h"
+#include "players/alarms.h"
 #include "players/player_contract.h"
 #include "players/player_launch.h"
 #include "players/player_table.h"
@@ -55,15 +57,18 @@ void noticeEnd(int player, long long nowMs) {
     slot.awaitedSinceMs = 0;
     slot.placeWanted = false;
     scheduleRestart(slot, nowMs);
+    if (!alarmOn(player, AlarmKind::kNoPlayer)) {
+        alarmStarts(player, AlarmKind::kNoPlayer, nowMs, nowMs);
+    }
     if (!mayTell(slot, nowMs)) {
         return;
     }
     const int seconds = static_cast<int>(slot.restartDelayMs / kMsPerSecond);
     if (signalNumber != 0) {
-        printFormatted(messages::kPlayerSignalledFormat, player, viewerSettings.IPADDRESS,
+        printAndRecord(messages::kPlayerSignalledFormat, player, viewerSettings.IPADDRESS,
                        streamPort(player), signalNumber, seconds);
     } else {
-        printFormatted(messages::kPlayerExitedFormat, player, viewerSettings.IPADDRESS,
+        printAndRecord(messages::kPlayerExitedFormat, player, viewerSettings.IPADDRESS,
                        streamPort(player), exitStatus, seconds);
     }
 }
@@ -76,7 +81,7 @@ void startAgain(int player, long long nowMs) {
         slot.process = platform::ProcessInfo{};
         scheduleRestart(slot, nowMs);
         if (mayTell(slot, nowMs)) {
-            printFormatted(messages::kPlayerRestartFailedFormat, player, viewerSettings.IPADDRESS,
+            printAndRecord(messages::kPlayerRestartFailedFormat, player, viewerSettings.IPADDRESS,
                            streamPort(player), errorCode,
                            static_cast<int>(slot.restartDelayMs / kMsPerSecond));
         }
@@ -117,7 +122,7 @@ void lookForWindow(int player, long long nowMs) {
     const long long waited = nowMs - slot.awaitedSinceMs;
     if (!slot.slowLookTold && waited >= kSteadyRunMs) {
         slot.slowLookTold = true;
-        printFormatted(messages::kPlayerWindowSlowFormat, player, viewerSettings.IPADDRESS,
+        printAndRecord(messages::kPlayerWindowSlowFormat, player, viewerSettings.IPADDRESS,
                        streamPort(player), static_cast<int>(waited / kMsPerSecond));
     }
     if (nowMs - slot.lookedAtMs < lookEveryMs(waited)) {
@@ -130,12 +135,13 @@ void lookForWindow(int player, long long nowMs) {
         slot.window = search.found;
         slot.awaitedSinceMs = 0;
         slot.placeWanted = true;
+        alarmEnds(player, AlarmKind::kNoPlayer, nowMs);
     } else if (!slot.missingTold && waited >= kMissingToldAfterMs) {
         slot.missingTold = true;
-        printText(messages::kPlayersMissingStart);
-        printFormatted(messages::kPlayerMissingFormat, player, viewerSettings.IPADDRESS,
-                       streamPort(player));
-        printText(messages::kLineEnd);
+        char missing[kMessageSize];
+        std::snprintf(missing, sizeof missing, messages::kPlayerMissingFormat, player,
+                      viewerSettings.IPADDRESS, streamPort(player));
+        printAndRecord("%s%s%s", messages::kPlayersMissingStart, missing, messages::kLineEnd);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "control/messages.h"
 #include "control/startup.h"
 #include "platform/platform.h"
+#include "players/alarms.h"
 #include "players/player_contract.h"
 #include "players/player_table.h"
 
@@ -48,15 +49,26 @@ void carrySettlingOn(long long nowMs) {
 // Tells the operator the first time the desktop left window `slot` (0 the console, else that
 // player) elsewhere, so a grid that does not form is never a silent mystery. Each layout asks
 // every window again in full; the operator hears of a window once.
+// A player's window left elsewhere frames its pane until a layout places it.
 void tellIfRefused(int slot, platform::WindowHandle window) {
-    if (window == 0 || platform::windowPlaced(slot) || placementRefusalTold[slot]) {
+    if (window == 0) {
+        return;
+    }
+    const long long now = platform::monotonicMs();
+    const bool placed = platform::windowPlaced(slot);
+    if (placed) {
+        alarmEnds(slot, AlarmKind::kNotPlaced, now);
+    } else if (slot != 0 && !alarmOn(slot, AlarmKind::kNotPlaced)) {
+        alarmStarts(slot, AlarmKind::kNotPlaced, now, now);
+    }
+    if (placed || placementRefusalTold[slot]) {
         return;
     }
     placementRefusalTold[slot] = true;
     if (slot == 0) {
-        printText(messages::kConsoleNotPlaced);
+        printAndRecord("%s", messages::kConsoleNotPlaced);
     } else {
-        printFormatted(messages::kPlayerNotPlacedFormat, slot, viewerSettings.IPADDRESS,
+        printAndRecord(messages::kPlayerNotPlacedFormat, slot, viewerSettings.IPADDRESS,
                        viewerSettings.IPPORT + kStreamPortOffset + slot);
     }
 }
@@ -161,6 +173,7 @@ void watchKeysAsVideoStarts() {
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
     gridHidden = false;
+    placeAlarmFrames(divisor);
     platform::LayoutGoal layout = emptyLayout();
     for (int player = 1; player <= kPlayerCount; ++player) {
         aimAtCell(layout, player, divisor);

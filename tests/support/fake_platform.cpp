@@ -402,6 +402,25 @@ bool pictureReadsShared() {
     return true;
 }
 
+void placeFrame(int, const FrameCell&) {}
+
+void showFrame(int pane, FrameLook look, const char* label) {
+    state.frames[pane] = look == FrameLook::kNone    ? ""
+                         : look == FrameLook::kAlarm ? std::string("alarm ") + label
+                                                     : std::string("cleared ") + label;
+}
+
+bool openSystemLog(char* where, std::size_t whereSize) {
+    std::snprintf(where, whereSize, "%s", "the fake log");
+    return true;
+}
+
+bool writeSystemLog(const char* text, std::size_t length, bool warning) {
+    state.logged.push_back(std::string(warning ? "warning " : "news ") +
+                           std::string(text, length));
+    return true;
+}
+
 void forgetWindow(int slot) {
     record("forgetWindow " + std::to_string(slot));
     state.slots[slot] = 0;

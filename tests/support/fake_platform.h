@@ -86,6 +86,10 @@ struct State {
     // What each window shows now, as takePictures reads it; a window not here cannot be read.
     std::vector<platform::WindowHandle> picturesAsked;
     std::vector<std::pair<platform::WindowHandle, platform::PictureSample>> pictures;
+    // What each pane's frame shows ("" for none, else "alarm LABEL" or "cleared LABEL"), and
+    // the lines recorded in the system's log; neither is among the calls.
+    std::string frames[platform::kLayoutSlots];
+    std::vector<std::string> logged;
     // When the desktop has carried out a layout's requests: 0 at once, LLONG_MAX never (stopped).
     long long desktopPlacesAtMs = 0;
 

@@ -1,6 +1,7 @@
 """The viewer in an xterm on a real X server: the grid read back from the server, the operator's
 keys typed into the xterm, status records reaching the players, and every way out."""
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -437,6 +438,50 @@ def hide_grid(session):
         session.player_window(1))[1], LAYOUT_SECONDS)
 
 
+ALARM_RED, CLEARED_AMBER = "srgb(224,16,16)", "srgb(255,176,0)"
+
+
+def alarm_frame(session, pane):
+    """The pane's alarm frame as the X server shows it: the rectangles of its windows that are
+    viewable, the colour in the middle of its right band, and its label; None when none is
+    viewable."""
+    shown, label, colour = [], None, None
+    for window in xtool(session.display, "xdotool", "search", "--classname",
+                        f"alarm-frame-{pane}").split():
+        info = xtool(session.display, "xwininfo", "-id", window)
+        if "IsViewable" not in info:
+            continue
+        value = lambda name: int(re.search(name + r":\s+(-?\d+)", info).group(1))
+        shown.append((value("Absolute upper-left X"), value("Absolute upper-left Y"),
+                      value("Width"), value("Height")))
+        name = re.search(r'WM_NAME\(\w+\) = "(.*)"', xtool(session.display, "xprop", "-id",
+                                                             window, "WM_NAME"))
+        label = name.group(1) if name else label
+        if shown[-1][2] == 6 and shown[-1][0] > min(rect[0] for rect in shown):
+            colour = subprocess.run(
+                ["import", "-display", session.display, "-window", window, "-format",
+                 "%[pixel:p{w/2,h/2}]", "info:"], capture_output=True, text=True,
+                timeout=20).stdout
+    return (sorted(shown), colour, label) if shown else None
+
+
+def frame_bands(cell):
+    """Where the frame of a cell stands: its four bands and its label, as alarm_frame sorts them."""
+    left, top, width, height = cell
+    return sorted([(left, top, width, 6), (left, top + height - 6, width, 6), (left, top, 6, height),
+                   (left + width - 6, top, 6, height), (left, top, 128, 16)])
+
+
+def wait_for_frame(session, pane, colour, label_start, cell):
+    """Waits until the pane's frame stands on `cell` in `colour` with a label that starts so."""
+    def shown():
+        frame = alarm_frame(session, pane)
+        return (frame is not None and frame[0] == frame_bands(cell) and frame[1] == colour and
+                frame[2].startswith(label_start))
+    assert session.wait_until(shown, LAYOUT_SECONDS), (alarm_frame(session, pane),
+                                                      session.console_output()[-300:])
+
+
 def let_time_pass(session, seconds):
     """For a check that something is not told: the span it would be told in."""
     since = time.monotonic()
@@ -458,6 +503,16 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         raise_flag(flag("black", 2))
         assert session.wait_until(lambda: line(3, "still for ") in told() and
                                   line(2, "black for ") in told(), LAYOUT_SECONDS), told()
+        # Each framed in red on its cell, with what is wrong and for how long; the frames follow
+        # the cells to half size and back.
+        cells, _ = expected_layout(1)
+        wait_for_frame(session, 3, ALARM_RED, "STILL 0:0", cells[3])
+        wait_for_frame(session, 2, ALARM_RED, "BLACK 0:0", cells[2])
+        session.type_keys("y")
+        wait_for_frame(session, 3, ALARM_RED, "STILL 0:", expected_layout(2)[0][3])
+        session.type_keys("Y")
+        assert_layout_players(session, 1)
+        wait_for_frame(session, 3, ALARM_RED, "STILL 0:", cells[3])
         raise_flag(flag("still", 3), False)
         raise_flag(flag("black", 2), False)
         assert session.wait_until(lambda: line(3, "moving again after") in told() and
@@ -466,6 +521,13 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         for n, text in ((3, "still"), (2, "black"), (3, "moving again"), (2, "moving again")):
             assert told().count(line(n, text)) == 1, told()
         assert line(1, "") not in told() and line(4, "") not in told(), told()
+        # Amber once over, until the operator acknowledges; never a frame where all is well.
+        wait_for_frame(session, 3, CLEARED_AMBER, "WAS STILL 0:", cells[3])
+        wait_for_frame(session, 2, CLEARED_AMBER, "WAS BLACK 0:", cells[2])
+        assert alarm_frame(session, 1) is None and alarm_frame(session, 4) is None
+        session.type_keys("a")
+        assert session.wait_until(lambda: alarm_frame(session, 2) is None and
+                                  alarm_frame(session, 3) is None, LAYOUT_SECONDS)
 
         # Hidden, a pane that stands still is not judged, however long; shown again, its count
         # starts afresh.
@@ -479,8 +541,10 @@ def test_a_pane_that_stands_still_or_goes_black_is_told(window_manager):
         shown_at = time.monotonic()
         assert session.wait_until(lambda: line(1, "still for ") in told(), LAYOUT_SECONDS)
         assert time.monotonic() - shown_at > 2.0, told()
+        wait_for_frame(session, 1, ALARM_RED, "STILL 0:0", cells[1])
         session.type_keys("Return")
         assert session.exit_code() == 0
+        assert xtool(session.display, "xdotool", "search", "--classname", "alarm-frame") == ""
     finally:
         session.close()
 
@@ -548,10 +612,15 @@ def test_an_episode_holds_across_kinds_passing_windows_and_hiding(window_manager
         assert line(3, "moving again") not in told() and line(1, "moving again") not in told(), \
             told()
 
+        # The frames go with H and come back with V; their labels counting the seconds never
+        # read as a picture that moved.
         hide_grid(session)
+        assert session.wait_until(lambda: alarm_frame(session, 1) is None and
+                                  alarm_frame(session, 3) is None, LAYOUT_SECONDS)
         session.show_by_hand(session.console_window())
         session.type_keys("v")
         assert_layout_players(session, 1)
+        wait_for_frame(session, 3, ALARM_RED, "BLACK 0:", expected_layout(1)[0][3])
         let_time_pass(session, 5)
         assert told().count(line(1, "still for ")) == 1, told()
         assert told().count(line(3, "black for ")) == 1, told()
@@ -676,9 +745,12 @@ def test_a_player_that_ends_comes_back_in_its_cell(session):
     told = b"Player 3 (udp://@127.0.0.1:%d) ended by signal 9: starting it again in 1 s" % (
         session.base + 43)
     assert session.wait_until(lambda: told in session.console_output(), 5)
+    half_cell = expected_layout(2)[0][3]
+    wait_for_frame(session, 3, ALARM_RED, "NO PLAYER 0:0", half_cell)
     assert session.wait_until(lambda: session.player_pid(3) != killed and
                               "title Three" in session.player_log(3), LAYOUT_SECONDS)
     assert_layout_players(session, 2)
+    wait_for_frame(session, 3, CLEARED_AMBER, "WAS NO PLAYER 0:0", half_cell)
     assert zombies_of(viewer) == []
     session.type_keys("Y")
     assert_layout(session, 1)

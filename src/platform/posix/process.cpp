@@ -170,6 +170,9 @@ void endProcess(ProcessInfo* process) {
 #else
         const int handle = -1;
 #endif
+        // Its process group with it: what a script started (a mail, a sleep) goes too. The
+        // group is named by the process, not yet reaped, so the number cannot have been reused.
+        kill(-pid, SIGKILL);
         kill(pid, SIGKILL);
         if (handle >= 0) {
             pollfd ended = {handle, POLLIN, 0};

@@ -155,6 +155,7 @@ bool openWindowSystem(char* displayName, std::size_t displayNameSize,
     backend.onWayland = wayland != nullptr && wayland[0] != '\0';
     backend.tilingIpc = x11::connectTilingIpc();
     x11::openPictureConnection();
+    x11::makeFrames();
     return true;
 }
 

@@ -142,6 +142,7 @@ struct RowPlan {
 struct WindowState {
     PictureRead read;
     int width, height, depth;
+    int left, top;  // on the screen
     bool offScreen;
 };
 
@@ -180,6 +181,28 @@ struct PictureConnection {
     unsigned char* shared;
     unsigned char sharedOpcode;
     std::uint32_t sharedSegment;
+};
+
+// ---- The alarm frames (frames.cpp) ----
+
+// A pane's frame: four bands over its cell's edges and a label in its top-left corner, each an
+// override-redirect window (the window manager leaves it alone: never framed, never focused),
+// made at start and shown only while the pane has an alarm.
+struct AlarmFrame {
+    Window bands[4];  // top, bottom, left, right
+    Window label;
+    Pixmap labelPicture;  // the label's text, drawn here and shown as its background
+    FrameLook look;
+    char text[kFrameLabelSize];
+    bool mapped;
+};
+
+struct AlarmFrames {
+    AlarmFrame panes[kMaxPlayers + 1];  // 1 to 4
+    bool made;
+    unsigned long alarmPixel, clearedPixel, textPixel;
+    XFontStruct* font;  // null where the server has no "fixed": the label is then only coloured
+    GC gc;
 };
 
 // The backend's one record: what the viewer knows of the X server it is connected to, and the
@@ -223,6 +246,7 @@ struct X11State {
     Placement placement;
     TilingIpc ipc;
     PictureConnection pictures;
+    AlarmFrames frames;
 };
 
 extern X11State backend;
@@ -320,6 +344,11 @@ std::uint32_t nativeTerminalProcess();
 
 // Opens the connection pictures are read on; without it every read fails.
 void openPictureConnection();
+
+// ---- frames.cpp --------------------------------------------------------------------------------
+
+// Makes the frames' windows, unmapped; without them no frame is shown.
+void makeFrames();
 
 // ---- titles_keys.cpp ---------------------------------------------------------------------------
 

@@ -26,6 +26,7 @@
 #include <cstring>
 
 #include "platform/posix/internal.h"
+#include "platform/shared/frame_cells.h"
 #include "platform/x11/internal.h"
 
 namespace platform::x11 {
@@ -404,7 +405,7 @@ void askState(Window window) {
 }
 
 bool readState(WindowState* state, long long deadline) {
-    *state = {PictureRead::kRead, 0, 0, 0, false};
+    *state = {PictureRead::kRead, 0, 0, 0, 0, 0, false};
     int left = 0, top = 0, screenWidth = 0, screenHeight = 0;
     for (int answer = 0; answer < kStateAnswers; ++answer) {
         const unsigned char* response = nullptr;
@@ -435,6 +436,8 @@ bool readState(WindowState* state, long long deadline) {
     if (state->read == PictureRead::kRead && (state->width < 1 || state->height < 1)) {
         state->read = PictureRead::kNotShown;
     }
+    state->left = left;
+    state->top = top;
     state->offScreen = left < 0 || top < 0 || left + state->width > screenWidth ||
                        top + state->height > screenHeight;
     return true;
@@ -486,10 +489,30 @@ void askRows(Window window, const RowPlan& plan, int place) {
     }
 }
 
+// The points of a row read that lie under an alarm frame, the row `top` of a window at `state`,
+// are made black: what a frame shows is never taken for the picture (without compositing, a
+// window's pixels are what the screen shows, frames included).
+void leaveOutFrames(unsigned char* pixels, const RowPlan& plan, const WindowState& state,
+                    int top) {
+    frames::Span spans[frames::kMostSpans];
+    const int count = frames::spansUnderFrames(std::int64_t{state.top} + top, spans);
+    const int points = (plan.readWidth + plan.columnStep - 1) / plan.columnStep;
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t from = spans[i].left - state.left;
+        const std::int64_t to = spans[i].right - state.left;
+        std::int64_t point = from <= 0 ? 0 : (from + plan.columnStep - 1) / plan.columnStep;
+        for (; point < points && point * plan.columnStep < to; ++point) {
+            std::memset(pixels + point * plan.columnStep * plan.bytesPerPixel, 0,
+                        static_cast<std::size_t>(plan.bytesPerPixel));
+        }
+    }
+}
+
 // Reads the answers to the plan's rows; with `use`, adds their points to the sample. False when
 // they did not all come in time.
-bool readRows(const RowPlan& plan, int place, bool use, bool offScreen, PictureSample* sample,
-              PictureRead* result, long long deadline) {
+bool readRows(const RowPlan& plan, int place, bool use, const WindowState& state,
+              PictureSample* sample, PictureRead* result, long long deadline) {
+    const bool offScreen = state.offScreen;
     std::memset(sample->cells, 0, sizeof sample->cells);
     sample->brightest = 0;
     *result = PictureRead::kRead;
@@ -516,14 +539,15 @@ bool readRows(const RowPlan& plan, int place, bool use, bool offScreen, PictureS
             }
             const std::size_t pixelBytes =
                 static_cast<std::size_t>(plan.readWidth) * plan.bytesPerPixel;
-            const unsigned char* pixels =
+            unsigned char* pixels =
                 reader.shared != nullptr
                     ? reader.shared + place * kSharedPerWindow + row * plan.rowBytes
                 : extra >= pixelBytes && kResponseSize + pixelBytes <= reader.inEnd - reader.inStart
-                    ? response + kResponseSize
+                    ? reader.in + (response - reader.in) + kResponseSize
                     : nullptr;
             if (formatKnown && pixels != nullptr) {
                 const int top = plan.rowStep / 2 + row * plan.rowStep;
+                leaveOutFrames(pixels, plan, state, top);
                 addRow(pixels, format, plan.cellEnds, plan.columnStep,
                        sample->cells + top * kPictureRows / plan.height * kPictureColumns,
                        &sample->brightest);
@@ -669,7 +693,7 @@ void takePictures(PictureRead* reads, PictureSample* samples) {
         const bool asPlanned = state.read == PictureRead::kRead && state.width == plan.width &&
                                state.height == plan.height && state.depth == plan.depth;
         if (asked.planned &&
-            !x11::readRows(plan, i, asPlanned, state.offScreen, &samples[i], &reads[i], deadline)) {
+            !x11::readRows(plan, i, asPlanned, state, &samples[i], &reads[i], deadline)) {
             reader.askFailed = true;
             reads[i] = PictureRead::kFailed;
             continue;
@@ -698,7 +722,7 @@ void takePictures(PictureRead* reads, PictureSample* samples) {
     }
     for (int i = 0; i < reader.askedCount; ++i) {
         const x11::Asked& asked = reader.asked[i];
-        if (asked.again && !x11::readRows(*asked.plan, i, true, asked.state.offScreen, &samples[i],
+        if (asked.again && !x11::readRows(*asked.plan, i, true, asked.state, &samples[i],
                                           &reads[i], deadline)) {
             reads[i] = PictureRead::kFailed;
             return;
