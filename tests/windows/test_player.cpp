@@ -7,6 +7,8 @@
 //                        video starts (SetForegroundWindow on its own window)
 //   TEST_PLAYER_HANG_MS  this long after showing, stop answering messages for good, as a hung
 //                        player does
+//   <log dir>\alarms.log   started with a pane's number first (as the viewer's alarm
+//                          command), it appends its words there and ends
 //   <log dir>\still-<port>  while this file exists, the picture stands still; black-<port>: it
 //                        is black. Otherwise the window shows a moving picture, a new frame
 //                        every 100 ms (a grey level and a bar that move), as a stream does
@@ -138,6 +140,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return std::atoi(exitNow);
     }
     const char* logDir = std::getenv("TEST_PLAYER_LOG_DIR");
+    // Started as the viewer's alarm command (its words begin with a pane's number): it notes
+    // them in alarms.log and ends.
+    const char* words = GetCommandLineA();
+    while (*words == ' ') {
+        ++words;
+    }
+    if (logDir != nullptr && *words >= '1' && *words <= '4') {
+        char path[MAX_PATH];
+        std::snprintf(path, sizeof path, "%s\\alarms.log", logDir);
+        FILE* alarms = std::fopen(path, "a");
+        if (alarms != nullptr) {
+            std::fprintf(alarms, "%s\n", words);
+            std::fclose(alarms);
+        }
+        return 0;
+    }
     if (logDir != nullptr) {
         char path[MAX_PATH];
         std::snprintf(path, sizeof path, "%s\\player-%lu.log", logDir,

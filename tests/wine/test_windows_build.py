@@ -15,7 +15,7 @@ import viewer
 import re
 import subprocess
 
-from wine_prefix import KEY_INJECTOR_EXE, TEST_PLAYER_EXE, VIEWER_EXE, WinePrefix
+from wine_prefix import KEY_INJECTOR_EXE, PLAYER_DIRS, TEST_PLAYER_EXE, VIEWER_EXE, WinePrefix
 
 pytestmark = pytest.mark.skipif(not all(os.path.exists(exe) for exe in
                                     (VIEWER_EXE, TEST_PLAYER_EXE, KEY_INJECTOR_EXE)),
@@ -227,7 +227,11 @@ def test_a_picture_that_stands_still_or_goes_black_is_told(wine):
     players 1 and 4 move all along and are never told."""
     wine.clear_logs()
     base = free_base_port()
-    run = Run(wine, arguments(base), env={"REZERIVOVE_STILL_SECONDS": "3"})
+    # The alarm command is the test player, which notes its words in alarms.log when they
+    # begin with a pane's number.
+    command = "C:\\" + PLAYER_DIRS["64"].replace("/", "\\") + "\\vlc.exe"
+    run = Run(wine, arguments(base), env={"REZERIVOVE_STILL_SECONDS": "3",
+                                          "REZERIVOVE_ALARM_COMMAND": command})
     try:
         assert run.wait_for(KEY_HINTS), run.output
         told = lambda n, text: b"Player %d (udp://@127.0.0.1:%d): picture %s" % (
@@ -238,10 +242,18 @@ def test_a_picture_that_stands_still_or_goes_black_is_told(wine):
             open(flag, "w").close()
         assert run.wait_for(told(3, b"still for "), 15), run.output
         assert run.wait_for(told(2, b"black for "), 15), run.output
+        # Pane 3 framed on its cell (the grid's third, at 0,270), its label its window's title.
+        assert wait_until(lambda: x_geometry(wine, "STILL 0:") == (0, 270)), run.output
         for flag in flags:
             os.remove(flag)
         assert run.wait_for(told(3, b"moving again after"), 15), run.output
         assert run.wait_for(told(2, b"moving again after"), 15), run.output
+        assert wait_until(lambda: x_geometry(wine, "WAS STILL 0:") == (0, 270)), run.output
+        runs = os.path.join(wine.log_dir, "alarms.log")
+        kinds = lambda: [line.split()[:2] for line in open(runs)] if os.path.exists(runs) else []
+        assert wait_until(lambda: len(kinds()) == 4), kinds()
+        assert [k for k in kinds() if k[0] == "3"] == [["3", "still"], ["3", "moving"]], kinds()
+        assert [k for k in kinds() if k[0] == "2"] == [["2", "black"], ["2", "moving"]], kinds()
         run.interrupt()
         exit_code, output, _ = run.finish()
         assert exit_code == 0

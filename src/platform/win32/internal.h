@@ -8,4 +8,7 @@ namespace platform::internal {
 // foreground from the console, shortly after a layout.
 bool windowEventsExpected();
 
+// Makes the alarm frames' windows, hidden, on a thread of their own (frames.cpp).
+void makeFrames();
+
 }  // namespace platform::internal

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "platform/shared/frame_cells.h"
 #include "platform/win32/internal.h"
 
 namespace {
@@ -100,6 +101,7 @@ bool openWindowSystem(char*, std::size_t, WindowSystemLostHandler) {
     } else {
         sampleBits = nullptr;
     }
+    internal::makeFrames();
     return true;
 }
 
@@ -161,7 +163,20 @@ platform::PictureRead readPicture(platform::WindowHandle handle, platform::Pictu
         const unsigned char* pixel =
             static_cast<const unsigned char*>(sampleBits) + row * kMostPointsAcross * 4;
         std::uint32_t* cellRow = sample->cells + row * kPictureRows / rows * kPictureColumns;
+        // The points under an alarm frame (the screen shows the frames above the players) are
+        // left out: what a frame shows is never taken for the picture.
+        platform::frames::Span spans[platform::frames::kMostSpans];
+        const int spanCount = platform::frames::spansUnderFrames(
+            origin.y + (std::int64_t{row} * height + height / 2) / rows, spans);
         for (int point = 0; point < points; ++point, pixel += 4) {
+            const std::int64_t x = origin.x + (std::int64_t{point} * width + width / 2) / points;
+            bool underFrame = false;
+            for (int i = 0; i < spanCount; ++i) {
+                underFrame = underFrame || (x >= spans[i].left && x < spans[i].right);
+            }
+            if (underFrame) {
+                continue;
+            }
             const int blue = pixel[0], green = pixel[1], red = pixel[2];
             cellRow[point * kPictureColumns / points] +=
                 static_cast<std::uint32_t>(77 * red + 150 * green + 29 * blue) >> 8;
