@@ -115,13 +115,17 @@ def cpu_seconds(pid):
     return total / 1e9
 
 
-def idle_once(args, no_watch):
+def idle_once(args, no_watch, alarm=False):
     """The viewer's CPU beside a loop that only sleeps 100 ms, over the same seconds: CPU %,
-    floor %, RSS KiB."""
+    floor %, RSS KiB. With `alarm`, pane 3 stands still and is framed in red all along, its
+    label counting the seconds."""
     floor_binary = os.path.join(ROOT, "build/linux/bench/sleep_floor")
     # The four moving pictures watched, or the watch off.
-    watch = {"REZERIVOVE_STILL_SECONDS": "0"} if no_watch else None
+    watch = {"REZERIVOVE_STILL_SECONDS": "0" if no_watch else "1"}
     with running_viewer(watch) as (viewer, base):
+        if alarm:
+            open(os.path.join(viewer.log_dir, f"still-{base + 43}"), "w").close()
+            assert viewer.wait_for(b"picture still for", 10)
         floor = subprocess.Popen([floor_binary])
         try:
             pid = viewer.process.pid
@@ -147,6 +151,7 @@ def idle_once(args, no_watch):
             rss = next(int(line.split()[1]) for line in status if line.startswith("VmRSS"))
     traffic = "one block a second per channel" if args.traffic else "no traffic"
     traffic += ", pictures not watched" if no_watch else ", four moving pictures watched"
+    traffic += ", pane 3 framed in red" if alarm else ""
     print(f"idle over {elapsed:.0f} s, {traffic}: CPU {cpu:.3f} s = "
           f"{100 * cpu / elapsed:.4f} % of one core, RSS {rss} KiB; sleep-only floor "
           f"{100 * floor_cpu / elapsed:.4f} % (target <= 0.05 %, <= 4096 KiB)")
@@ -154,6 +159,14 @@ def idle_once(args, no_watch):
 
 
 def idle(args):
+    if args.alarm:
+        # A red frame's own cost: the same viewer without an alarm and with one, one after the
+        # other, each beside its floor.
+        calm, calm_floor, _ = idle_once(args, False)
+        red, red_floor, rss = idle_once(args, False, alarm=True)
+        print(f"a red frame adds {(red - red_floor) - (calm - calm_floor):.4f} % of one core over "
+              f"its floor ({red - calm:.4f} % raw); RSS with it {rss} KiB (target <= 0.02 %)")
+        return
     if not args.compare:
         idle_once(args, args.no_watch)
         return
@@ -475,6 +488,16 @@ def watch(args):
             line = b"Player %d (udp://@127.0.0.1:%d): picture %s" % (n, port[n], text)
             return line in session.console_output()
 
+        def label(n):
+            """The label of pane n's frame while it is shown, else None."""
+            for window in xtool(session.display, "xdotool", "search", "--classname",
+                                f"alarm-frame-{n}").split():
+                name = re.search(r'WM_NAME\(\w+\) = "(.*)"',
+                                 xtool(session.display, "xprop", "-id", window, "WM_NAME"))
+                if name and "IsViewable" in xtool(session.display, "xwininfo", "-id", window):
+                    return name.group(1)
+            return None
+
         for flag in flags.values():
             open(flag, "w").close()
         stopped = time.monotonic()
@@ -485,14 +508,27 @@ def watch(args):
             if black is None and told(2, b"black"):
                 black = time.monotonic()
             time.sleep(0.02)
+        told_age = int(re.search(rb"picture still for (\d+) s", session.console_output()).group(1))
+        framed = wait_until(lambda: label(3) is not None, 10, 0.01) and time.monotonic()
+        # The label's age beside the age the console line gave, carried on from that line.
+        behind = []
+        while time.monotonic() - framed < 5:
+            shown = label(3)
+            now = time.monotonic()
+            minutes, seconds = re.search(r"(\d+):(\d+)", shown).groups()
+            behind.append(told_age + (now - still) - (60 * int(minutes) + int(seconds)))
         for flag in flags.values():
             os.remove(flag)
         moved = time.monotonic()
-        again = None
+        again = again3 = None
         while time.monotonic() - moved < 30 and again is None:
+            if again3 is None and told(3, b"moving again"):
+                again3 = time.monotonic()
             if told(3, b"moving again") and told(2, b"moving again"):
                 again = time.monotonic()
             time.sleep(0.02)
+        cleared = wait_until(lambda: (label(3) or "").startswith("WAS "), 10, 0.01) and \
+            time.monotonic()
         session.type_keys("Return")
         session.exit_code()
     finally:
@@ -501,6 +537,10 @@ def watch(args):
           f"{(black - stopped) * 1000:.0f} ms after the pictures stopped (threshold 10000 ms, "
           f"target <= 12000 ms); both moving again told {(again - moved) * 1000:.0f} ms after "
           "they moved (target <= 2000 ms)")
+    print(f"red frame shown {(framed - still) * 1000:.0f} ms after its line, amber "
+          f"{(cleared - again3) * 1000:.0f} ms after the line of its end (targets <= 1000 ms); "
+          f"the label's age at most {max(behind) * 1000:.0f} ms behind the line's over "
+          f"{len(behind)} reads (target <= 1000 ms)")
 
 
 def sample(args):
@@ -550,6 +590,8 @@ def main():
                              help="one block of status records a second per channel")
     idle_parser.add_argument("--compare", action="store_true",
                              help="the watch off, then on, in one run, and what it adds")
+    idle_parser.add_argument("--alarm", action="store_true",
+                             help="without an alarm, then with pane 3 framed in red")
     idle_parser.add_argument("--no-watch", action="store_true",
                              help="the picture watch off (REZERIVOVE_STILL_SECONDS=0)")
     sub.add_parser("start").add_argument("--vlc", action="store_true")

@@ -33,14 +33,8 @@ namespace {
 
 constexpr std::size_t kLogNameSize = 256;
 char logName[kLogNameSize];
+bool logFailed;
 bool logFailureTold;
-
-void tellLogFailure() {
-    if (!logFailureTold) {
-        logFailureTold = true;
-        printFormatted(messages::kSystemLogFailedFormat, logName);
-    }
-}
 
 }  // namespace
 
@@ -57,7 +51,7 @@ void recordText(const char* text, std::size_t length, bool warning) {
             continue;
         }
         if (at > start && !platform::writeSystemLog(text + start, at - start, warning)) {
-            tellLogFailure();
+            logFailed = true;
         }
         start = at + 1;
     }
@@ -71,6 +65,12 @@ void printAndRecord(const char* format, ...) {
     va_end(arguments);
     printText(message);
     recordText(message, std::strlen(message), true);
+    // Told beside the first line of the viewer's own that the log did not take: the source's
+    // messages alone print nothing but themselves.
+    if (logFailed && !logFailureTold) {
+        logFailureTold = true;
+        printFormatted(messages::kSystemLogFailedFormat, logName);
+    }
 }
 
 void errorExit(const char* message, int code) {

@@ -10,7 +10,8 @@ void printText(const char* text);
 void printFormatted(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The system's log: opened at start-up; every line the viewer tells of its panes, and the
-// source's messages, are kept there. A log that does not take them is told once.
+// source's messages, are kept there. A log that does not take them is told once, after the
+// first line of the viewer's own it did not take.
 void openRecord();
 // Records text in the system's log, a record a line; empty lines are left out.
 void recordText(const char* text, std::size_t length, bool warning);

@@ -79,14 +79,16 @@ int streamPort(int pane) {
     return viewerSettings.IPPORT + kStreamPortOffset + pane;
 }
 
-// An event for the pane's alarm command, in order; dropped (and counted) when too many wait.
+// An event for the pane's alarm command, in order. When too many wait, the oldest is dropped
+// (and counted): the last ones passed on leave the command knowing how the pane stands now.
 void passOn(PaneAlarms& alarms, const char* kind, int seconds) {
     if (commandPath[0] == '\0') {
         return;
     }
     if (alarms.eventCount == kAlarmEventsQueued) {
         ++alarms.dropped;
-        return;
+        alarms.firstEvent = (alarms.firstEvent + 1) % kAlarmEventsQueued;
+        --alarms.eventCount;
     }
     alarms.events[(alarms.firstEvent + alarms.eventCount++) % kAlarmEventsQueued] = {kind,
                                                                                      seconds};
@@ -257,6 +259,8 @@ void showAlarms() {
 }
 
 void readAlarmSettings() {
+    std::memset(panes, 0, sizeof panes);
+    commandFailedTold = commandTooLongTold = droppedTold = false;
     const char* command = std::getenv("REZERIVOVE_ALARM_COMMAND");
     commandPath[0] = '\0';
     if (command == nullptr || command[0] == '\0') {

@@ -15,7 +15,8 @@ constexpr int kAlarmKinds = 5;
 constexpr long long kClearedShownMs = 10 * 60 * 1000;
 // How long the alarm command may run before it is ended.
 constexpr long long kAlarmCommandLongestMs = 30000;
-// Events of a pane that wait while its command runs; more are dropped, and counted.
+// Events of a pane that wait while its command runs; beyond them the oldest are dropped, and
+// counted.
 constexpr int kAlarmEventsQueued = 16;
 
 // An alarm of `pane` starts, told now; what it tells began at `sinceMs`. Still and black are one
@@ -33,7 +34,7 @@ void placeAlarmFrames(int divisor);
 // ages, and the alarm commands started, waited for without waiting, and ended when too long.
 void showAlarms();
 
-// Reads REZERIVOVE_ALARM_COMMAND; called once at start-up.
+// Reads REZERIVOVE_ALARM_COMMAND; called once at start-up, when no pane has an alarm.
 void readAlarmSettings();
 // At shutdown: the frames go at once, and the alarm commands still running are ended.
 void endAlarms();
