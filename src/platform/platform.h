@@ -292,7 +292,8 @@ void placeFrame(int pane, const FrameCell& cell);
 // (kNone). Nothing waits on the window system.
 void showFrame(int pane, FrameLook look, const char* label);
 
-// ---- The system's log -----------------------------------------------------------------------------
+// ---- The system's log
+// -----------------------------------------------------------------------------
 
 // Opens the log every line the viewer tells of its panes, and the source's messages, are kept in
 // with their time; stores where it is, for the operator. False when it cannot be reached.

@@ -40,25 +40,23 @@ struct AlarmEvent {
 };
 
 // One pane: its alarms that are on and since when, the last that ended (its amber frame), what
-// its frame shows, and its alarm command with the events waiting for it.
+// its frame shows, and its alarm command with the events waiting for it. (Fields by size.)
 struct PaneAlarms {
-    bool on[kAlarmKinds];
     long long sinceMs[kAlarmKinds];
-    bool cleared;
+    long long clearedAtMs;
+    long long raisedAtMs;  // when its frame was last raised
+    long long commandStartedAtMs;
+    platform::ProcessInfo command;
+    AlarmEvent events[kAlarmEventsQueued];
     AlarmKind clearedKind;
     int clearedSeconds;
-    long long clearedAtMs;
-
     platform::FrameLook shownLook;
-    char shownLabel[platform::kFrameLabelSize];
-    long long raisedAtMs;
-
-    AlarmEvent events[kAlarmEventsQueued];
     int firstEvent;
     int eventCount;
     int dropped;
-    platform::ProcessInfo command;
-    long long commandStartedAtMs;
+    bool on[kAlarmKinds];
+    bool cleared;
+    char shownLabel[platform::kFrameLabelSize];
 };
 
 PaneAlarms panes[kPlayerCount + 1];
@@ -90,8 +88,7 @@ void passOn(PaneAlarms& alarms, const char* kind, int seconds) {
         alarms.firstEvent = (alarms.firstEvent + 1) % kAlarmEventsQueued;
         --alarms.eventCount;
     }
-    alarms.events[(alarms.firstEvent + alarms.eventCount++) % kAlarmEventsQueued] = {kind,
-                                                                                     seconds};
+    alarms.events[(alarms.firstEvent + alarms.eventCount++) % kAlarmEventsQueued] = {kind, seconds};
 }
 
 void startCommand(int pane, long long nowMs) {
@@ -153,8 +150,7 @@ int worstOn(const PaneAlarms& alarms) {
     return -1;
 }
 
-void formatLabel(char* label, const char* before, const KindNames& names, bool aged,
-                 int seconds) {
+void formatLabel(char* label, const char* before, const KindNames& names, bool aged, int seconds) {
     if (aged) {
         std::snprintf(label, platform::kFrameLabelSize, "%s%s %d:%02d", before, names.label,
                       seconds / 60, seconds % 60);
@@ -268,7 +264,8 @@ void readAlarmSettings() {
     }
     // A name without a folder is looked for as a shell would; one not found is told when the
     // first alarm cannot start it.
-    const bool named = std::strchr(command, '/') == nullptr && std::strchr(command, '\\') == nullptr;
+    const bool named =
+        std::strchr(command, '/') == nullptr && std::strchr(command, '\\') == nullptr;
     if (!named || !platform::findProgram(command, commandPath, sizeof commandPath)) {
         std::snprintf(commandPath, sizeof commandPath, "%s", command);
     }

@@ -416,8 +416,7 @@ bool openSystemLog(char* where, std::size_t whereSize) {
 }
 
 bool writeSystemLog(const char* text, std::size_t length, bool warning) {
-    state.logged.push_back(std::string(warning ? "warning " : "news ") +
-                           std::string(text, length));
+    state.logged.push_back(std::string(warning ? "warning " : "news ") + std::string(text, length));
     return true;
 }
 

@@ -64,9 +64,9 @@ bool writeSystemLog(const char* text, std::size_t length, bool warning) {
     localtime_r(&now, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%b %e %H:%M:%S", &local);
-    const int head =
-        std::snprintf(record, sizeof record, "<%d>%s %s[%d]: ",
-                      warning ? kWarningPriority : kNewsPriority, stamp, kIdent, getpid());
+    const int head = std::snprintf(record, sizeof record,
+                                   "<%d>%s %s[%d]: ", warning ? kWarningPriority : kNewsPriority,
+                                   stamp, kIdent, getpid());
     if (head < 0) {
         return false;
     }
@@ -75,7 +75,8 @@ bool writeSystemLog(const char* text, std::size_t length, bool warning) {
     const std::size_t taken = length < room ? length : room;
     std::memcpy(record + total, text, taken);
     total += taken;
-    if (send(logSocket, record, total, MSG_DONTWAIT | MSG_NOSIGNAL) == static_cast<ssize_t>(total)) {
+    if (send(logSocket, record, total, MSG_DONTWAIT | MSG_NOSIGNAL) ==
+        static_cast<ssize_t>(total)) {
         return true;
     }
     // A log restarted since (the journal, a syslog daemon) is connected to again at the next

@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr int kPanes = platform::frames::kPanes;
+constexpr int kPanes = 4;
+static_assert(kPanes == platform::frames::kPanes, "a frame a pane");
 constexpr UINT kFrameChanged = WM_APP + 1;
 constexpr COLORREF kAlarmColour = RGB(224, 16, 16);
 constexpr COLORREF kClearedColour = RGB(255, 176, 0);
@@ -71,8 +72,8 @@ void takeGoal(HWND window, int pane) {
         shapeFrame(window, width, height);
     }
     SetWindowTextA(window, goal.label);
-    SetWindowPos(window, HWND_TOPMOST, toInt(goal.cell.left), toInt(goal.cell.top), width,
-                 height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(window, HWND_TOPMOST, toInt(goal.cell.left), toInt(goal.cell.top), width, height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -84,8 +85,8 @@ void paintFrame(HWND window, int pane) {
     HDC dc = BeginPaint(window, &paint);
     RECT whole;
     GetClientRect(window, &whole);
-    HBRUSH brush = CreateSolidBrush(goal.look == platform::FrameLook::kAlarm ? kAlarmColour
-                                                                            : kClearedColour);
+    HBRUSH brush =
+        CreateSolidBrush(goal.look == platform::FrameLook::kAlarm ? kAlarmColour : kClearedColour);
     FillRect(dc, &whole, brush);
     DeleteObject(brush);
     SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
@@ -120,9 +121,9 @@ DWORD WINAPI runFrames(LPVOID) {
     frameClass.lpszClassName = kClassName;
     const bool registered = RegisterClassA(&frameClass) != 0;
     for (int pane = 1; pane <= kPanes && registered; ++pane) {
-        HWND window = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                                      kClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                      frameClass.hInstance, nullptr);
+        HWND window =
+            CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "",
+                            WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, frameClass.hInstance, nullptr);
         if (window != nullptr) {
             SetWindowLongPtrA(window, GWLP_USERDATA, pane);
         }

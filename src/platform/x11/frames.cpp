@@ -40,8 +40,8 @@ unsigned long pixelOf(unsigned short red, unsigned short green, unsigned short b
     colour.red = red;
     colour.green = green;
     colour.blue = blue;
-    return XAllocColor(backend.display, DefaultColormap(backend.display,
-                                                       DefaultScreen(backend.display)),
+    return XAllocColor(backend.display,
+                       DefaultColormap(backend.display, DefaultScreen(backend.display)),
                        &colour) != 0
                ? colour.pixel
                : otherwise;
@@ -51,9 +51,9 @@ Window frameWindow(int pane) {
     XSetWindowAttributes attributes = {};
     attributes.override_redirect = True;
     attributes.background_pixel = made.alarmPixel;
-    const Window window = XCreateWindow(backend.display, backend.root, 0, 0, 1, 1, 0,
-                                        CopyFromParent, InputOutput, CopyFromParent,
-                                        CWOverrideRedirect | CWBackPixel, &attributes);
+    const Window window =
+        XCreateWindow(backend.display, backend.root, 0, 0, 1, 1, 0, CopyFromParent, InputOutput,
+                      CopyFromParent, CWOverrideRedirect | CWBackPixel, &attributes);
     // Named by class, for the operator's tools and the tests; never by a title, which the
     // viewer looks for its console by.
     char name[32];
@@ -70,8 +70,8 @@ void drawLabel(AlarmFrame& frame, unsigned long background) {
     if (made.font != nullptr) {
         XSetForeground(backend.display, made.gc, made.textPixel);
         const int baseline = (kFrameLabelHeight + made.font->ascent - made.font->descent) / 2;
-        XDrawString(backend.display, frame.labelPicture, made.gc, kTextLeft, baseline,
-                    frame.text, static_cast<int>(std::strlen(frame.text)));
+        XDrawString(backend.display, frame.labelPicture, made.gc, kTextLeft, baseline, frame.text,
+                    static_cast<int>(std::strlen(frame.text)));
     }
     XSetWindowBackgroundPixmap(backend.display, frame.label, frame.labelPicture);
     XClearWindow(backend.display, frame.label);

@@ -492,8 +492,7 @@ void askRows(Window window, const RowPlan& plan, int place) {
 // The points of a row read that lie under an alarm frame, the row `top` of a window at `state`,
 // are made black: what a frame shows is never taken for the picture (without compositing, a
 // window's pixels are what the screen shows, frames included).
-void leaveOutFrames(unsigned char* pixels, const RowPlan& plan, const WindowState& state,
-                    int top) {
+void leaveOutFrames(unsigned char* pixels, const RowPlan& plan, const WindowState& state, int top) {
     frames::Span spans[frames::kMostSpans];
     const int count = frames::spansUnderFrames(std::int64_t{state.top} + top, spans);
     const int points = (plan.readWidth + plan.columnStep - 1) / plan.columnStep;
@@ -722,8 +721,8 @@ void takePictures(PictureRead* reads, PictureSample* samples) {
     }
     for (int i = 0; i < reader.askedCount; ++i) {
         const x11::Asked& asked = reader.asked[i];
-        if (asked.again && !x11::readRows(*asked.plan, i, true, asked.state, &samples[i],
-                                          &reads[i], deadline)) {
+        if (asked.again &&
+            !x11::readRows(*asked.plan, i, true, asked.state, &samples[i], &reads[i], deadline)) {
             reads[i] = PictureRead::kFailed;
             return;
         }
