@@ -3,22 +3,24 @@
 X server of their own. Each prints its figures; bench/README.md keeps the latest.
 
     measure.py latency [--blocks 1000]   status record -> title on the player window
-    measure.py idle [--seconds 60] [--traffic] [--no-watch | --compare]   CPU and memory with four players
-                                         painting moving pictures, watched or not, beside a
-                                         loop that only sleeps
+    measure.py idle [--seconds 60] [--traffic] [--no-watch | --compare | --alarm]   CPU and memory
+                                         with four players painting moving pictures, watched or
+                                         not (or one framed in red), beside a loop that sleeps
     measure.py start [--vlc]             start to grid, beside an xdotool script doing the same
     measure.py keys [--desktop NAME]     Y and V: key to all five windows placed, on openbox or
                                          the desktop named
     measure.py restart [--desktop NAME]  a VLC killed: from its end to its window back in its
                                          cell, and to its picture there (openbox, or the desktop)
     measure.py watch [--desktop NAME]    a pane still and one black: to their lines, and from
-                                         their moving again to its line
+                                         their moving again to its line; the frame's timings
     measure.py sample [--depth 24]       the viewer's CPU for reading four 480x270 panes once
-    measure.py hold [--desktop NAME] [--ipc-delay MS]   the cycle's worst hold: the longest delay
-                                         of a text line sent every 100 ms during Y, the desktop
-                                         working and then stopped; Ctrl-C to exit with it stopped.
+    measure.py hold [--desktop NAME] [--ipc-delay MS] [--alarm]   the cycle's worst hold: the
+                                         longest delay of a text line sent every 100 ms during
+                                         Y, the desktop working and then stopped; Ctrl-C to exit
+                                         with it stopped.
                                          With --ipc-delay, sway's or i3's every IPC reply reaches
-                                         the viewer MS late (a proxy on its socket)
+                                         the viewer MS late (a proxy on its socket); with
+                                         --alarm, a pane framed and its alarm command asleep
 
 Run from the top of the tree after `cmake --build --preset linux`; as root for --vlc."""
 import argparse
@@ -377,10 +379,22 @@ def hold(args):
             server.display, "i3", "--get-socketpath").strip()
         proxy = SlowIpc(target, args.ipc_delay / 1000)
         extra_env = {"SWAYSOCK" if args.desktop == "sway" else "I3SOCK": proxy.path}
+    if args.alarm:
+        # Pane 3 framed in red all along, its label redrawn every second, and its alarm command
+        # (a program that sleeps a minute) running, ended after 30 s, started again.
+        folder = tempfile.mkdtemp(prefix="rezerivove-hold-")
+        command = os.path.join(folder, "on-alarm")
+        with open(command, "w") as script:
+            script.write("#!/bin/sh\nexec sleep 60\n")
+        os.chmod(command, 0o755)
+        extra_env = dict(extra_env, REZERIVOVE_STILL_SECONDS="1", REZERIVOVE_ALARM_COMMAND=command)
     session = ConsoleSession(window_manager=None, geometry=geometry, server=server,
                              extra_env=extra_env)
     try:
         assert session.wait_for_grid(30)
+        if args.alarm:
+            open(os.path.join(session.log_dir, f"still-{session.base + 43}"), "w").close()
+            assert session.wait_until(lambda: b"picture still" in session.console_output())
         console = session.console_window()
         assert session.wait_until(lambda: session.focus() == console, 10)
         # (a) Y five times on a working desktop, each once the last has titled the players.
@@ -427,6 +441,7 @@ def hold(args):
         if proxy is not None:
             proxy.close()
     late = f" (every IPC reply {args.ipc_delay} ms late)" if args.ipc_delay else ""
+    late += ", pane 3 framed in red, its alarm command asleep" if args.alarm else ""
     print(f"{args.desktop}{late}: worst text-line delay during Y: {max(working) * 1000:.0f} ms "
           f"(median {statistics.median(working) * 1000:.0f} ms), windows told not placed: "
           f"{refused}; with the window manager stopped: "
@@ -605,6 +620,8 @@ def main():
     hold_parser.add_argument(
         "--desktop", default="openbox",
         help="a window manager on Xvfb, or a Wayland desktop (run under tests/x11/private_desk)")
+    hold_parser.add_argument("--alarm", action="store_true",
+                             help="pane 3 framed in red all along, its alarm command asleep")
     hold_parser.add_argument("--ipc-delay", type=int, default=0, metavar="MS",
                              help="sway or i3 only: every IPC reply this late")
     sub.add_parser("watch").add_argument(

@@ -2,20 +2,27 @@
 import os
 import time
 
+import pytest
+
 from viewer import EXITING, KEY_HINTS, Viewer, arguments, free_base_port, send_udp
 
 COUNTER = os.environ.get("REZERIVOVE_ALLOC_COUNTER", "build/linux/tests/alloc_counter.so")
 SECONDS = float(os.environ.get("REZERIVOVE_ALLOC_SECONDS", "10"))
 
 
-def test_no_allocation_while_cycling_with_traffic(tmp_path):
+@pytest.mark.parametrize("alarm", [False, True], ids=["moving", "pane-framed"])
+def test_no_allocation_while_cycling_with_traffic(tmp_path, alarm):
     count_file = tmp_path / "allocations"
     base = free_base_port()
-    # The picture watch on, at its default: the test players paint moving pictures, each read
-    # once a second.
-    with Viewer(arguments(port=base), env={"LD_PRELOAD": os.path.abspath(COUNTER),
-                                           "ALLOC_COUNT_FILE": str(count_file)}) as viewer:
+    # The picture watch on: the test players paint moving pictures, each read once a second;
+    # with an alarm, pane 3 stands still and is framed, its label redrawn every second.
+    env = {"LD_PRELOAD": os.path.abspath(COUNTER), "ALLOC_COUNT_FILE": str(count_file)}
+    if alarm:
+        env["REZERIVOVE_STILL_SECONDS"] = "1"
+    with Viewer(arguments(port=base), env=env) as viewer:
         assert viewer.wait_for(KEY_HINTS)
+        if alarm:
+            open(os.path.join(viewer.log_dir, f"still-{base + 43}"), "w").close()
         deadline = time.monotonic() + SECONDS
         block = 0
         while time.monotonic() < deadline:
@@ -31,4 +38,5 @@ def test_no_allocation_while_cycling_with_traffic(tmp_path):
         viewer.press(b"\r")
         code, output, _ = viewer.finish()
     assert code == 0 and output.endswith(EXITING)
+    assert (b"picture still for" in output) == alarm, output[-300:]
     assert count_file.read_text().strip() == "0"
