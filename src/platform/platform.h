@@ -225,11 +225,12 @@ void sendKey(WindowHandle window, int virtualKey);
 
 // A pane's picture as the viewer judges it: the window's whole client area read as a grid of
 // points, every kPictureStep-th pixel of every kPictureRowStep-th row (so that any 16×16 area
-// holds at least four of them; a pane larger than a quarter of a full HD screen is read more
+// holds at least two of them, on one row: on X11 each row read is a request and a reply, which
+// are most of what a sample costs; a pane larger than a quarter of a full HD screen is read more
 // thinly), each point's luma converted from the window's real pixel format and added to the cell
 // of a kPictureColumns × kPictureRows thumbnail it falls in.
 constexpr int kPictureStep = 8;
-constexpr int kPictureRowStep = 8;
+constexpr int kPictureRowStep = 16;
 constexpr int kPictureColumns = 32;
 constexpr int kPictureRows = 18;
 constexpr int kPictureCells = kPictureColumns * kPictureRows;

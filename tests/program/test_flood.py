@@ -26,8 +26,8 @@ def test_flood_of_status_and_text_datagrams():
         assert viewer.wait_for(KEY_HINTS)
         pid = viewer.process.pid
         # The first reads of the four pictures bring the rows they read of the memory shared
-        # with the X server in (about 65 KiB a pane): the flood is measured from then on.
-        wait_until(lambda: resident_kib(pid, "RssShmem:") >= 4 * 60, 10)
+        # with the X server in (about 32 KiB a pane): the flood is measured from then on.
+        wait_until(lambda: resident_kib(pid, "RssShmem:") >= 4 * 28, 10)
         rss_before = resident_kib(pid)
         status = b"$0,%d\r\n$94,Flood title %d\r\n$96,%d\r\n$97,1\r\n"
         started = time.monotonic()

@@ -149,7 +149,8 @@ void paint(Display* display, Window window, GC gc, long frame, Picture picture, 
                        12, attributes.height);
     }
     if (picture == Picture::kCounter) {
-        // Between the rows a reader of a few fixed rows would look at (an eighth apart).
+        // Between the rows a reader of a few fixed rows would look at (an eighth of the height
+        // apart).
         const unsigned level = static_cast<unsigned>(counter * 37 % 200 + 40);
         XSetForeground(display, gc, pixelOf(visual, level, level, level));
         XFillRectangle(display, window, gc, attributes.width / 2,

@@ -72,7 +72,7 @@ void sendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 // Reading what a player's window shows: its client area as the desktop composes it on the
 // screen, which holds the video VLC draws with Direct3D (the window's own device context often
 // gives black or old pixels for it), stretched without blending into a bitmap of the viewer's
-// own, made once at start, so that the bitmap holds every eighth pixel of every eighth row.
+// own, made once at start, so that the bitmap holds every eighth pixel of every sixteenth row.
 constexpr int kMostPointsAcross = 512;
 constexpr int kMostRowsRead = 256;
 HDC sampleDc;

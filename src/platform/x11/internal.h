@@ -116,7 +116,7 @@ constexpr int kMostPictureWidth = 4096;
 constexpr int kMostPictureRowsRead = 256;
 constexpr int kMostPicturePointsAcross = 512;
 // The memory shared with the X server for an exchange's rows, a quarter a window: the rows read
-// of a 480×270 pane take 65 KiB of its quarter, those of a 960×540 pane 261 KiB (only what is
+// of a 480×270 pane take 32 KiB of its quarter, those of a 960×540 pane 130 KiB (only what is
 // written counts in the viewer's resident memory); a larger pane is read more thinly.
 constexpr std::size_t kSharedSize = 1024 * 1024;
 // Each window of an exchange has its own part of it.
@@ -124,7 +124,7 @@ constexpr std::size_t kSharedPerWindow = kSharedSize / kMostPicturesAsked;
 // The windows whose last read is kept: the four players, and room for windows they replaced.
 constexpr int kKnownWindows = 8;
 
-// Which rows and points of a window a sample reads: every eighth row and every eighth pixel of
+// Which rows and points of a window a sample reads: every sixteenth row and every eighth pixel of
 // it; a larger window is read more thinly, so that a sample stays a bounded read that fits the
 // shared memory.
 struct RowPlan {

@@ -5,7 +5,7 @@
 // the X library opens a second connection at start (it knows the server's address and its
 // authorization), and from then on the viewer alone speaks on it: a sample is two batches of
 // requests, each sent at once and answered in order into a fixed buffer (the window's state, then
-// a row of pixels for every eighth row of it), read as they come and reduced on the way. The X
+// a row of pixels for every sixteenth row of it), read as they come and reduced on the way. The X
 // library never touches that connection again. Where the server offers it (MIT-SHM, on the same
 // machine), the rows are written by the server into memory shared with it, made at start, and
 // only their short replies cross the connection: the copying is the server's.
