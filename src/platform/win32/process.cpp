@@ -1,5 +1,5 @@
-// Player processes on Windows: started with the player's command line as one text, inheriting
-// nothing, with a start-up record that leaves the window's place to the player.
+// Processes on Windows (the players, an alarm command): started with a command line as one
+// text, inheriting nothing, with a start-up record that leaves the window's place to the program.
 #include <windows.h>
 
 #include <cstdio>
@@ -28,8 +28,11 @@ bool startProcess(const char* program, const char* commandLine, ProcessInfo* pro
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started;
     ZeroMemory(&started, sizeof started);
-    if (!CreateProcessA(program, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+    // A console program (an alarm command) gets no console of its own and never shares the
+    // viewer's: it cannot write into the operator's console. A GUI program such as VLC is
+    // started as it would be without the flag.
+    if (!CreateProcessA(program, line, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &started)) {
         *errorCode = static_cast<int>(GetLastError());
         return false;
     }
