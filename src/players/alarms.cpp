@@ -190,6 +190,9 @@ void alarmStarts(int pane, AlarmKind kind, long long sinceMs, long long nowMs) {
     }
     PaneAlarms& alarms = panes[pane];
     const int index = static_cast<int>(kind);
+    if (alarms.on[index]) {
+        return;  // on already: a player that ends again, a window refused again
+    }
     // Still and black are one picture that does not move: the kind changes, nothing ends.
     if (kind == AlarmKind::kStill || kind == AlarmKind::kBlack) {
         alarms.on[static_cast<int>(AlarmKind::kStill)] = false;
@@ -214,25 +217,9 @@ void alarmEnds(int pane, AlarmKind kind, long long nowMs) {
     passOn(alarms, kNames[index].ends, alarms.clearedSeconds);
 }
 
-bool alarmOn(int pane, AlarmKind kind) {
-    return isPane(pane) && panes[pane].on[static_cast<int>(kind)];
-}
-
 void acknowledgeAlarms() {
     for (int pane = 1; pane <= kPlayerCount; ++pane) {
         panes[pane].cleared = false;
-    }
-}
-
-void placeAlarmFrames(int divisor) {
-    const ViewerSettings& s = viewerSettings;
-    using Wide = std::int64_t;
-    const Wide width = Wide{s.VLCWIDTH} / divisor;
-    const Wide height = Wide{s.VLCHEIGHT} / divisor;
-    for (int pane = 1; pane <= kPlayerCount; ++pane) {
-        const platform::FrameCell cell = {Wide{s.VLCLEFT} + (pane - 1) % 2 * width,
-                                          Wide{s.VLCTOP} + (pane - 1) / 2 * height, width, height};
-        platform::placeFrame(pane, cell);
     }
 }
 

@@ -19,17 +19,14 @@ constexpr long long kAlarmCommandLongestMs = 30000;
 // counted.
 constexpr int kAlarmEventsQueued = 16;
 
-// An alarm of `pane` starts, told now; what it tells began at `sinceMs`. Still and black are one
-// episode: either starting ends the other without a word.
+// An alarm of `pane` starts, told now; what it tells began at `sinceMs`. One already on goes on
+// as it was. Still and black are one episode: either starting ends the other without a word.
 void alarmStarts(int pane, AlarmKind kind, long long sinceMs, long long nowMs);
 // The alarm of `pane` ends, if it was on.
 void alarmEnds(int pane, AlarmKind kind, long long nowMs);
-bool alarmOn(int pane, AlarmKind kind);
 // The operator acknowledged: every amber frame goes.
 void acknowledgeAlarms();
 
-// The frames stand on the cells of the grid at this size (1 full, 2 half).
-void placeAlarmFrames(int divisor);
 // Once a cycle: the frames as the alarms stand (none while the grid is hidden), their labels'
 // ages, and the alarm commands started, waited for without waiting, and ended when too long.
 void showAlarms();

@@ -57,9 +57,7 @@ void noticeEnd(int player, long long nowMs) {
     slot.awaitedSinceMs = 0;
     slot.placeWanted = false;
     scheduleRestart(slot, nowMs);
-    if (!alarmOn(player, AlarmKind::kNoPlayer)) {
-        alarmStarts(player, AlarmKind::kNoPlayer, nowMs, nowMs);
-    }
+    alarmStarts(player, AlarmKind::kNoPlayer, nowMs, nowMs);
     if (!mayTell(slot, nowMs)) {
         return;
     }

@@ -48,8 +48,8 @@ void carrySettlingOn(long long nowMs) {
 
 // Tells the operator the first time the desktop left window `slot` (0 the console, else that
 // player) elsewhere, so a grid that does not form is never a silent mystery. Each layout asks
-// every window again in full; the operator hears of a window once.
-// A player's window left elsewhere frames its pane until a layout places it.
+// every window again in full; the operator hears of a window once. A player's window left
+// elsewhere frames its pane until a layout places it.
 void tellIfRefused(int slot, platform::WindowHandle window) {
     if (window == 0) {
         return;
@@ -58,7 +58,7 @@ void tellIfRefused(int slot, platform::WindowHandle window) {
     const bool placed = platform::windowPlaced(slot);
     if (placed) {
         alarmEnds(slot, AlarmKind::kNotPlaced, now);
-    } else if (slot != 0 && !alarmOn(slot, AlarmKind::kNotPlaced)) {
+    } else if (slot != 0) {
         alarmStarts(slot, AlarmKind::kNotPlaced, now, now);
     }
     if (placed || placementRefusalTold[slot]) {
@@ -173,10 +173,12 @@ void watchKeysAsVideoStarts() {
 void arrangeWindows(int divisor) {
     const ViewerSettings& s = viewerSettings;
     gridHidden = false;
-    placeAlarmFrames(divisor);
     platform::LayoutGoal layout = emptyLayout();
     for (int player = 1; player <= kPlayerCount; ++player) {
         aimAtCell(layout, player, divisor);
+        // Its pane's alarm frame stands on the same cell, shown or not.
+        const platform::WindowGoal& cell = layout.windows[player];
+        platform::placeFrame(player, {cell.left, cell.top, cell.width, cell.height});
     }
     // The console sits under the grid; only its width follows the size, never its height.
     // The geometry is taken as given, whatever its size: the sums are made wide enough for any
